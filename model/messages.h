@@ -1,0 +1,34 @@
+// How the core talks to people. The core never shows anything itself: the
+// window answers with message boxes, the batch command with stderr, tests
+// with recording fakes.
+#pragma once
+
+#include <string>
+
+namespace tervala {
+
+class UserMessages {
+public:
+    virtual ~UserMessages() = default;
+    // A modal message with one OK button.
+    virtual void ShowMessage(const std::string& text) = 0;
+    // A modal Yes/No question; true for Yes.
+    virtual bool AskYesNo(const std::string& text) = 0;
+};
+
+// Feedback of a run: progress lines (the window's WaitMemo) and the number of
+// rows the engine read (the window's number-of-data field).
+class RunProgress {
+public:
+    virtual ~RunProgress() = default;
+    virtual void AddProgressLine(const std::string& line) = 0;
+    virtual void ShowRowCount(int rows) { (void)rows; }
+};
+
+// A progress sink that discards everything (batch runs that print nothing).
+class SilentProgress : public RunProgress {
+public:
+    void AddProgressLine(const std::string&) override {}
+};
+
+}  // namespace tervala

@@ -1,0 +1,12 @@
+// Window tests run headless: the offscreen platform must be chosen before the
+// QApplication exists, or test discovery fails on a machine without a display.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
