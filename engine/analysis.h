@@ -1,0 +1,23 @@
+// The discharge and head analyses: alpha of the second reservoir calibrated
+// against observed discharge (mm per time unit) or head by an exhaustive grid
+// search, the reconstruction, statistics, fit file and report.
+#pragma once
+
+#include "engine/session.h"
+#include "model/messages.h"
+
+namespace tervala {
+
+struct SearchOptions {
+    int threads = 0;  // 0: all cores
+};
+
+// Run on the input file named by s.DMOmbrel.FileName. The outcome is read from
+// s.Flags (AnalysisOk, TimeSeqError, MaxStoOk) and s.DMOmbrel.RunFailed, and
+// from the report (".out") and fit file (".dat") written beside the input.
+void RunDischargeAnalysis(Session& s, UserMessages& messages, RunProgress& progress,
+                          const SearchOptions& options = {});
+void RunHeadAnalysis(Session& s, UserMessages& messages, RunProgress& progress,
+                     const SearchOptions& options = {});
+
+}  // namespace tervala

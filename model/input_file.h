@@ -1,0 +1,38 @@
+// The input file (".inp"): the saved form of a data set. Titles, the three
+// first-reservoir parameters (mm, mm per time unit), for a prediction the
+// alpha function and initial values, and the time series. Lines end with
+// CR LF; the readers accept CR LF and LF. The engine re-reads the same file by
+// fixed line positions and label lengths, so the layout is binding.
+#pragma once
+
+#include <string>
+
+#include "model/data_set.h"
+#include "model/messages.h"
+#include "model/parameter_file.h"
+#include "model/program_values.h"
+
+namespace tervala {
+
+// Related files share the base name: the text from the last "." after the last
+// folder separator is replaced by `extension` (given with its dot, ".out");
+// a name without such a point gets the extension appended.
+std::string ReplaceExtension(const std::string& fileName, const std::string& extension);
+
+// Writes the file named by dm.FileName (and, when dm.ParFileRead, the
+// parameter file beside it). Returns false, after telling the user why, when
+// nothing usable was written; a failed write never leaves a half-written file.
+bool WriteInputFile(TDMOmbrel& dm, const ProgramValues& values, UserMessages& messages);
+
+struct InputReadResult {
+    bool ok = false;  // the file was read; false leaves the data set exactly as it was
+    ParameterFileStep parameterFile;  // what the drainage parameter file step did
+};
+
+// Reads the file named by dm.FileName into the data set, then the drainage
+// parameter file of the same base name when it exists. `predictionSelected`
+// tells whether the window's option selector shows the prediction entry.
+InputReadResult ReadInputFile(TDMOmbrel& dm, ProgramValues& values, UserMessages& messages,
+                              bool predictionSelected);
+
+}  // namespace tervala
