@@ -7,7 +7,8 @@ namespace tervala {
 
 struct AlphaCoefficients {
     double M = 0;  // 4 Ka / (P L^2)
-    double N = 0;  // 8 Kb d / (P L^2), d the equivalent depth
+    double N = 0;  // 8 Kb d / (P L^2)
+    double d = 0;  // m, Hooghoudt's equivalent depth
 };
 
 AlphaCoefficients DeriveAlphaCoefficients(double Ka, double Kb, double D, double U,

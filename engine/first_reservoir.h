@@ -30,7 +30,10 @@ void MoveNegativeEscapeToRain(int n, ReservoirSeries& s);
 // The reservoir steps for rows 1..n. The analysis variant first replaces an
 // initial storage of exactly 0 by a tenth of the maximum (iniSto is updated).
 // Returns false after its message when a time step or the maximum storage is
-// refused; the flags say which.
+// refused; the flags say which (TimeSeqError or PredTimeError, MaxStoOk). Both
+// variants refuse a maximum storage that is not positive, since the escape is
+// scaled by the storage divided by it. Rows after a refused one keep their
+// previous contents.
 bool ComputeRecharge(RechargeVariant variant, int n, double maxSto, double& iniSto,
                      ReservoirSeries& s, EngineFlags& flags, UserMessages& messages);
 
