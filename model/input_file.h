@@ -21,17 +21,27 @@ std::string ReplaceExtension(const std::string& fileName, const std::string& ext
 
 // Writes the file named by dm.FileName (and, when dm.ParFileRead, the
 // parameter file beside it). Returns false, after telling the user why, when
-// nothing usable was written; a failed write never leaves a half-written file.
+// the input file was not written, or when the parameter file beside it could
+// not be; a failed write never leaves a half-written file.
+// Rows whose MissingObs flag is set are left out; the serial numbers count the
+// rows written. A data set without a mode, or with a series too short or
+// holding no number, is refused and no file is touched.
 bool WriteInputFile(TDMOmbrel& dm, const ProgramValues& values, UserMessages& messages);
 
 struct InputReadResult {
     bool ok = false;  // the file was read; false leaves the data set exactly as it was
+    // The file describes alpha the way older versions did: the window shows
+    // "missing" in both alpha fields (dm.AlphaMissing is set as well).
+    bool alphaMissing = false;
     ParameterFileStep parameterFile;  // what the drainage parameter file step did
 };
 
 // Reads the file named by dm.FileName into the data set, then the drainage
 // parameter file of the same base name when it exists. `predictionSelected`
 // tells whether the window's option selector shows the prediction entry.
+// A file that cannot be opened, or holds a number that is no number, is
+// answered with a message and leaves the data set and `values` untouched.
+// A head-analysis file opens as a prediction data set keeping its heads.
 InputReadResult ReadInputFile(TDMOmbrel& dm, ProgramValues& values, UserMessages& messages,
                               bool predictionSelected);
 

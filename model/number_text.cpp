@@ -223,6 +223,8 @@ std::optional<double> TryStringToFloat(const std::string& text) {
     return ConvertWith(text, ',');
 }
 
+std::optional<double> ParseFileNumber(const std::string& token) { return ConvertWith(token, '.'); }
+
 double StringToFloat(const std::string& text) {
     if (auto v = TryStringToFloat(text)) return *v;
     throw ConversionError(text);

@@ -14,15 +14,18 @@ namespace tervala {
 
 // Raised when a text is a number under neither decimal separator.
 class ConversionError : public std::invalid_argument {
-public:
+  public:
     explicit ConversionError(const std::string& text);
 };
 
 // Optional blanks, optional sign, digits with at most one decimal separator
 // ("." or ","; not both), optional exponent, optional blanks. Pure: no
 // program state is changed, whatever the outcome.
-double StringToFloat(const std::string& text);               // throws ConversionError
+double StringToFloat(const std::string& text);  // throws ConversionError
 std::optional<double> TryStringToFloat(const std::string& text);
+// A number token of one of the program's files: "." is the only decimal
+// point (the files are always written with it), exponent with "E" or "e".
+std::optional<double> ParseFileNumber(const std::string& token);
 
 // Fixed point F(w,d): rounded to d decimals, right-aligned in w characters,
 // never cut when longer.

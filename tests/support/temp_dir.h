@@ -1,0 +1,57 @@
+// A fresh folder per test under the system's temp folder, removed afterwards,
+// and byte-exact file helpers for comparing written files.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+
+namespace tervala::testing {
+
+class TempDir {
+  public:
+    TempDir() {
+        std::random_device seed;
+        std::mt19937_64 random(seed());
+        const auto base = std::filesystem::temp_directory_path();
+        do {
+            path_ = base / ("tervala-test-" + std::to_string(random()));
+        } while (!std::filesystem::create_directory(path_));
+    }
+    ~TempDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    // Full name of a file in the folder.
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+  private:
+    std::filesystem::path path_;
+};
+
+inline std::string ReadBytes(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+inline void WriteBytes(const std::string& file, const std::string& bytes) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+// Lines joined with CR LF, each line ended by it.
+inline std::string CrLf(std::initializer_list<std::string> lines) {
+    std::string text;
+    for (const std::string& l : lines) text += l + "\r\n";
+    return text;
+}
+
+}  // namespace tervala::testing
