@@ -30,6 +30,14 @@ ReservoirSeries Rows(const std::vector<double>& time, const std::vector<double>&
     return s;
 }
 
+}  // namespace
+
+void PrintTo(RechargeVariant v, std::ostream* os) {
+    *os << (v == RechargeVariant::Analysis ? "analysis" : "prediction");
+}
+
+namespace {
+
 class FirstReservoir : public ::testing::TestWithParam<RechargeVariant> {};
 
 TEST_P(FirstReservoir, WorkedExample) {

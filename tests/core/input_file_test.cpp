@@ -544,6 +544,8 @@ struct BrokenCase {
     std::string rows;  // what follows the discharge table header
 };
 
+void PrintTo(const BrokenCase& c, std::ostream* os) { *os << c.name; }
+
 class InputFileBroken : public ::testing::TestWithParam<BrokenCase> {};
 
 TEST_P(InputFileBroken, ShowsTheProgramErrorAndKeepsTheDataSet) {
