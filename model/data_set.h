@@ -79,10 +79,12 @@ public:
     LineSet OutputLines;
     int OutputLineCount = 0;
 
-    // Graph readers.
-    std::string GraphTag;  // "----" discharge analysis, "RECO" head analysis, "PRED" prediction
+    // Read back from a report for drawing. GraphTag: "----" discharge analysis,
+    // "RECO" head analysis, "PRED" prediction, other text for anything else.
+    // The graph series hold NrOfData entries each for the columns of the report
+    // read last; the others are empty.
+    std::string GraphTag;
     GraphSeries Graph;
-    bool GraphFlag = false;
 };
 
 }  // namespace tervala

@@ -1,0 +1,207 @@
+#include "model/graph_data_reader.h"
+
+#include <optional>
+#include <string>
+
+#include "model/graph_file_text.h"
+#include "model/text_reader.h"
+
+namespace tervala {
+
+namespace {
+
+// The report's two title lines are free text and may start with a marker
+// ("RECORDS 1998", "PREDICTED ..."); the markers are looked for below them.
+constexpr int kTitleLines = 4;
+
+// Lines between a marker line and the first data row: ruler, two column
+// headings, ruler.
+constexpr int kHeadingLines = 4;
+
+// Lines closing an analysis table: ruler, standard deviation, R square (and an
+// empty line, which is not counted as text).
+constexpr int kAnalysisClosingLines = 3;
+// A prediction table is closed by one ruler.
+constexpr int kPredictionClosingLines = 1;
+
+enum class ColumnOrder {
+    Analysis,    // serial, time, rain, recharge, observed, alpha, calculated (, storage)
+    Prediction,  // serial, time, rain, recharge, alpha, discharge, head
+};
+
+struct ReadRows {
+    DataArrayI serials;
+    GraphSeries series;
+};
+
+std::string DamagedReportMessage(const std::string& name, const std::string& what) {
+    return "The report \"" + name + "\" is damaged or cut short: " + what +
+           ". The graph is not drawn.";
+}
+
+// Reads `count` rows at the reader's position, then checks that the ruler
+// closing the table follows. Returns a description of the fault, if any.
+std::optional<std::string> ReadTable(TextReader& report, int count, ColumnOrder order,
+                                     ReadRows& rows) {
+    // Fewer lines than the closing lines of a table: the report was cut.
+    if (count < 0) return "it ends before its table is complete";
+    GraphSeries& s = rows.series;
+    for (int r = 0; r < count; ++r) {
+        std::optional<int> serial = report.ReadInteger();
+        double field[6];
+        bool ok = serial.has_value();
+        for (int f = 0; ok && f < 6; ++f) {
+            std::optional<double> v = report.ReadReal();
+            ok = v.has_value();
+            if (ok) field[f] = *v;
+        }
+        if (!ok) return "data row " + std::to_string(r + 1) + " could not be read";
+        report.SkipLine();
+
+        rows.serials.push_back(*serial);
+        s.Time.push_back(field[0]);
+        s.Rain.push_back(field[1]);
+        s.Recharge.push_back(field[2]);
+        if (order == ColumnOrder::Analysis) {
+            s.Observed.push_back(field[3]);
+            s.Alpha.push_back(field[4]);
+            s.Calculated.push_back(field[5]);
+        } else {
+            s.Alpha.push_back(field[3]);
+            s.Discharge.push_back(field[4]);
+            s.Head.push_back(field[5]);
+        }
+    }
+    if (report.TakeChars(1) != "-") return "its data rows do not end where the report says";
+    report.SkipLine();
+    return std::nullopt;
+}
+
+// Finds the marker below the titles; the number of lines passed from the
+// start of the report (marker line included), or nothing.
+std::optional<int> FindTable(TextReader& report, const std::string& marker) {
+    report.Restart();
+    report.SkipLines(kTitleLines);
+    std::optional<int> passed = report.FindMarker(marker);
+    if (!passed) return std::nullopt;
+    return kTitleLines + *passed;
+}
+
+int CountRows(TextReader& report, int closingLines) {
+    report.SkipLines(kHeadingLines);
+    return report.CountLinesToEnd().linesToLastText - closingLines;
+}
+
+// "R square is:" followed by the number; the label is 39 characters long and
+// the number is read whole, whatever its width.
+double ReadRSquare(TextReader& report) {
+    report.TakeChars(39);
+    std::optional<double> value = report.ReadReal();
+    report.SkipLine();
+    return value.value_or(0.0);
+}
+
+void CommitRows(TDMOmbrel& data, ReadRows&& rows) {
+    data.NrOfData = static_cast<int>(rows.serials.size());
+    data.RowCheck = std::move(rows.serials);
+    data.Graph = std::move(rows.series);
+}
+
+}  // namespace
+
+GraphReadOutcome ReadGraphData(TDMOmbrel& data, ProgramValues& values, GraphKind kind,
+                               UserMessages& messages) {
+    const std::string& name = data.LastFileName;
+    std::optional<std::string> text = LoadGraphFileText(name);
+    if (!text) {
+        messages.ShowMessage(ReportNotOpenedMessage(name));
+        return GraphReadOutcome::Failed;
+    }
+    TextReader report(std::move(*text));
+    ReadRows rows;
+
+    if (IsAnalysisGraph(kind)) {
+        if (!FindTable(report, "RECO")) {
+            CommitRows(data, std::move(rows));
+            return GraphReadOutcome::NoRows;
+        }
+        int count = CountRows(report, kAnalysisClosingLines);
+        FindTable(report, "RECO");
+        report.SkipLines(kHeadingLines);
+        if (auto fault = ReadTable(report, count, ColumnOrder::Analysis, rows)) {
+            messages.ShowMessage(DamagedReportMessage(name, *fault));
+            return GraphReadOutcome::Failed;
+        }
+        if (count == 0) {
+            CommitRows(data, std::move(rows));
+            return GraphReadOutcome::NoRows;
+        }
+        double rSquare = values.Trend.RSquare;
+        if (kind == GraphKind::ObservedCalculatedInTime ||
+            kind == GraphKind::CalculatedAgainstObserved) {
+            report.SkipLine();  // standard deviation
+            rSquare = ReadRSquare(report);
+        }
+        if (kind == GraphKind::CalculatedAgainstObserved) rows.series.Time = rows.series.Observed;
+        // In a head report the last column is the calculated head; kind 9
+        // draws it (in decimetres) beside the recharge.
+        if (kind == GraphKind::RechargeObservedInTime && data.ModeTag == kHeadTag) {
+            rows.series.LastHead = rows.series.Calculated;
+        }
+        CommitRows(data, std::move(rows));
+        values.Trend.RSquare = rSquare;
+        return GraphReadOutcome::Read;
+    }
+
+    std::optional<int> markerLines = FindTable(report, "PRED");
+    if (!markerLines) {
+        CommitRows(data, std::move(rows));
+        return GraphReadOutcome::NoRows;
+    }
+
+    bool predictionMode = data.PredictionMode;
+    double mCoeff = values.MCoeff;
+    double nValue = values.NValue;
+    if (kind == GraphKind::WaterTable) {
+        // Characters 15 to 18 of the marker line say what was predicted; the
+        // axis title of the water-table graph follows from them.
+        report.Restart();
+        report.SkipLines(*markerLines - 1);
+        report.TakeChars(10);
+        report.TakeChars(4);
+        std::string t = report.TakeChars(4);
+        predictionMode = t == " dra" || t == "drai";
+
+        // The linear alpha function "M =" F(10,5) " N =" F(10,5) stands two
+        // lines above the marker line. Labels are skipped and the numbers read
+        // whole; when the line is not there the values are kept.
+        report.Restart();
+        report.SkipLines((t == "inag" || t == "off:") ? 11 : 12);
+        if (report.TakeChars(3) == "M =") {
+            std::optional<double> m = report.ReadReal();
+            std::optional<double> n;
+            if (m && report.TakeChars(4) == " N =") n = report.ReadReal();
+            if (m && n) {
+                mCoeff = *m;
+                nValue = *n;
+            }
+        }
+        FindTable(report, "PRED");
+    }
+
+    int count = CountRows(report, kPredictionClosingLines);
+    FindTable(report, "PRED");
+    report.SkipLines(kHeadingLines);
+    if (auto fault = ReadTable(report, count, ColumnOrder::Prediction, rows)) {
+        messages.ShowMessage(DamagedReportMessage(name, *fault));
+        return GraphReadOutcome::Failed;
+    }
+    bool any = !rows.serials.empty();
+    CommitRows(data, std::move(rows));
+    data.PredictionMode = predictionMode;
+    values.MCoeff = mCoeff;
+    values.NValue = nValue;
+    return any ? GraphReadOutcome::Read : GraphReadOutcome::NoRows;
+}
+
+}  // namespace tervala
