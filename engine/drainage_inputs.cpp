@@ -1,0 +1,43 @@
+#include "engine/drainage_inputs.h"
+
+#include "model/number_text.h"
+
+namespace tervala {
+
+std::string DrainageFieldMessage(DrainageQuantity quantity, double value) {
+    switch (quantity) {
+        case DrainageQuantity::Ka:
+            return value < 0 ? "Ka should be greater than zero" : "";
+        case DrainageQuantity::Kb:
+            return value < 0 ? "Kb should be greater than zero" : "";
+        case DrainageQuantity::D:
+            return value <= 0 ? "D should be greater than zero" : "";
+        case DrainageQuantity::U:
+            return value <= 0 ? "U should be greater than zero" : "";
+        case DrainageQuantity::Porosity:
+            if (value <= 0) return "P should be greater than zero";
+            if (value < 1) return "P should be greater than 1%";
+            if (value > 30) return "P should be less than 30%";
+            return "";
+        case DrainageQuantity::L:
+            return value <= 0 ? "L should be greater than zero" : "";
+    }
+    return "";
+}
+
+bool DrainageInputsComplete(const DrainageInputs& in) {
+    return in.Ka > 0 && in.Kb > 0 && in.D > 0 && in.U > 0 && in.Porosity > 1 &&
+           in.Porosity < 30 && in.L > 0;
+}
+
+DrainageResult ComputeDrainageResult(const DrainageInputs& in) {
+    DrainageResult r;
+    r.exact = DeriveAlphaCoefficients(in.Ka, in.Kb, in.D, in.U, in.Porosity, in.L);
+    r.MText = FormatFixed(r.exact.M, 8, 5);
+    r.NText = FormatFixed(r.exact.N, 8, 5);
+    r.M = StringToFloat(r.MText);
+    r.N = StringToFloat(r.NText);
+    return r;
+}
+
+}  // namespace tervala

@@ -1,0 +1,50 @@
+// The six soil and drain quantities of the drainage calculator and the rules
+// they must meet before M and N of the alpha function are derived from them:
+// conductivities Ka, Kb in m/day; depth D, wet perimeter U, spacing L in m;
+// drainable porosity in percent.
+#pragma once
+
+#include <string>
+
+#include "engine/equivalent_depth.h"
+
+namespace tervala {
+
+enum class DrainageQuantity { Ka, Kb, D, U, Porosity, L };
+
+struct DrainageInputs {
+    double Ka = 0;        // m/day, above drain level
+    double Kb = 0;        // m/day, below drain level
+    double D = 0;         // m, soil layer below drain level
+    double U = 0;         // m, wet perimeter of the drain or ditch
+    double Porosity = 0;  // percent, drainable porosity of the top soil
+    double L = 0;         // m, drain spacing
+};
+
+inline constexpr const char* kDrainageIncompleteMessage = "One or more data values are incorrect";
+inline constexpr const char* kDrainageComputedMessage =
+    "The drainage parameters were computed and its values are entered in the input tabsheet.";
+
+// The check made when the user leaves one field: the message that refuses the
+// value, or an empty text when it is accepted. A conductivity of 0 and a
+// porosity of exactly 1 or 30 percent pass here; the completeness check
+// refuses them.
+std::string DrainageFieldMessage(DrainageQuantity quantity, double value);
+
+// All six usable together: positive conductivities and lengths, porosity
+// strictly between 1 and 30 percent.
+bool DrainageInputsComplete(const DrainageInputs& inputs);
+
+// M and N of Alpha = M * discharge + N as the calculator shows them: "%8.5f"
+// (eight characters, five decimals), and the numbers those texts stand for.
+struct DrainageResult {
+    AlphaCoefficients exact;
+    std::string MText;
+    std::string NText;
+    double M = 0;  // MText read back: five decimals
+    double N = 0;
+};
+
+DrainageResult ComputeDrainageResult(const DrainageInputs& inputs);
+
+}  // namespace tervala
