@@ -151,7 +151,7 @@ bool MakeVidora() {
         const double delta = dm.TimeData[k - 1] - dm.TimeData[k - 2];
         const double e = std::exp(-alpha * delta);
         q = q * e + (1 - e) * rech[k];
-        dm.DischData[k - 1] = AsRecorded(q * (1 + 0.04 * noise.Normal()));
+        dm.DischData[k - 1] = AsRecorded(q * (1 + 0.08 * noise.Normal()));
     }
     return Write(s, "Vidora.inp");
 }
@@ -242,7 +242,7 @@ bool MakeDrainedField() {
     v.U = 0.5;
     v.L = 50;
     dm.Porosity = 5;
-    const DrainageResult r = ComputeDrainageResult(DrainageInputs{v.Ka, v.Kb, v.D, v.U, 5, v.L});
+    const DrainageResult r = ComputeDrainageResult(DrainageParameters{v.Ka, v.Kb, v.D, v.U, 5, v.L});
     v.MCoeff = r.M;
     v.NValue = r.N;
     dm.ModeTag = kPredictionTag;

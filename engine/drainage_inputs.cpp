@@ -25,12 +25,12 @@ std::string DrainageFieldMessage(DrainageQuantity quantity, double value) {
     return "";
 }
 
-bool DrainageInputsComplete(const DrainageInputs& in) {
+bool DrainageInputsComplete(const DrainageParameters& in) {
     return in.Ka > 0 && in.Kb > 0 && in.D > 0 && in.U > 0 && in.Porosity > 1 &&
            in.Porosity < 30 && in.L > 0;
 }
 
-DrainageResult ComputeDrainageResult(const DrainageInputs& in) {
+DrainageResult ComputeDrainageResult(const DrainageParameters& in) {
     DrainageResult r;
     r.exact = DeriveAlphaCoefficients(in.Ka, in.Kb, in.D, in.U, in.Porosity, in.L);
     r.MText = FormatFixed(r.exact.M, 8, 5);

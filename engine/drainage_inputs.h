@@ -7,19 +7,12 @@
 #include <string>
 
 #include "engine/equivalent_depth.h"
+#include "model/parameter_file.h"
 
 namespace tervala {
 
 enum class DrainageQuantity { Ka, Kb, D, U, Porosity, L };
 
-struct DrainageInputs {
-    double Ka = 0;        // m/day, above drain level
-    double Kb = 0;        // m/day, below drain level
-    double D = 0;         // m, soil layer below drain level
-    double U = 0;         // m, wet perimeter of the drain or ditch
-    double Porosity = 0;  // percent, drainable porosity of the top soil
-    double L = 0;         // m, drain spacing
-};
 
 inline constexpr const char* kDrainageIncompleteMessage = "One or more data values are incorrect";
 inline constexpr const char* kDrainageComputedMessage =
@@ -33,7 +26,7 @@ std::string DrainageFieldMessage(DrainageQuantity quantity, double value);
 
 // All six usable together: positive conductivities and lengths, porosity
 // strictly between 1 and 30 percent.
-bool DrainageInputsComplete(const DrainageInputs& inputs);
+bool DrainageInputsComplete(const DrainageParameters& inputs);
 
 // M and N of Alpha = M * discharge + N as the calculator shows them: "%8.5f"
 // (eight characters, five decimals), and the numbers those texts stand for.
@@ -45,6 +38,6 @@ struct DrainageResult {
     double N = 0;
 };
 
-DrainageResult ComputeDrainageResult(const DrainageInputs& inputs);
+DrainageResult ComputeDrainageResult(const DrainageParameters& inputs);
 
 }  // namespace tervala

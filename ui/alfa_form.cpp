@@ -121,9 +121,9 @@ double& TAlfaForm::Stored(DrainageQuantity quantity) {
     return v.L;
 }
 
-DrainageInputs TAlfaForm::CurrentInputs() const {
+DrainageParameters TAlfaForm::CurrentInputs() const {
     const ProgramValues& v = session_.Values;
-    return DrainageInputs{v.Ka, v.Kb, v.D, v.U, session_.DMOmbrel.Porosity, v.L};
+    return DrainageParameters{v.Ka, v.Kb, v.D, v.U, session_.DMOmbrel.Porosity, v.L};
 }
 
 void TAlfaForm::CheckCompleteness() { inputsValid_ = DrainageInputsComplete(CurrentInputs()); }

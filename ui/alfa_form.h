@@ -69,7 +69,7 @@ protected:
 private:
     void CheckField(QLineEdit* edit, DrainageQuantity quantity);
     double& Stored(DrainageQuantity quantity);
-    DrainageInputs CurrentInputs() const;
+    DrainageParameters CurrentInputs() const;
     void CheckCompleteness();
 
     Session& session_;

@@ -41,7 +41,7 @@ int RunDrainage(const DrainageArguments& a) {
         DrainageQuantity quantity;
         double& value;
     };
-    DrainageInputs in;
+    DrainageParameters in;
     const Field fields[] = {{a.ka, DrainageQuantity::Ka, in.Ka},
                             {a.kb, DrainageQuantity::Kb, in.Kb},
                             {a.depth, DrainageQuantity::D, in.D},

@@ -36,16 +36,16 @@ TEST(DrainageFieldCheck, PorosityBoundsAndTheirMessages) {
     EXPECT_EQ(DrainageFieldMessage(Q::Porosity, 30), "");
 }
 
-DrainageInputs Example() { return DrainageInputs{1, 1, 5, 0.5, 5, 50}; }
+DrainageParameters Example() { return DrainageParameters{1, 1, 5, 0.5, 5, 50}; }
 
 TEST(DrainageCompleteness, AllPositiveAndPorosityStrictlyInside) {
     EXPECT_TRUE(DrainageInputsComplete(Example()));
     for (double p : {1.0, 30.0, 0.5, 31.0}) {
-        DrainageInputs in = Example();
+        DrainageParameters in = Example();
         in.Porosity = p;
         EXPECT_FALSE(DrainageInputsComplete(in)) << p;
     }
-    DrainageInputs in = Example();
+    DrainageParameters in = Example();
     in.Ka = 0;
     EXPECT_FALSE(DrainageInputsComplete(in));
     in = Example();
@@ -75,7 +75,7 @@ TEST(DrainageResultTexts, ShallowExampleShowsFiveDecimalsAfterOneBlank) {
 }
 
 TEST(DrainageResultTexts, DeepExample) {
-    DrainageInputs in = Example();
+    DrainageParameters in = Example();
     in.D = 10;  // x = 1.2568: series form, N = 0.25347
     DrainageResult r = ComputeDrainageResult(in);
     EXPECT_EQ(r.MText, " 0.03200");
@@ -85,7 +85,7 @@ TEST(DrainageResultTexts, DeepExample) {
 
 TEST(DrainageResultTexts, LargeValuesAreNotCut) {
     // Ka = 100 m/day, P = 2 %, L = 5 m: M = 400 / (0.02 * 25) = 800.
-    DrainageResult r = ComputeDrainageResult(DrainageInputs{100, 1, 5, 0.5, 2, 5});
+    DrainageResult r = ComputeDrainageResult(DrainageParameters{100, 1, 5, 0.5, 2, 5});
     EXPECT_EQ(r.MText, "800.00000");
     EXPECT_EQ(r.M, 800);
 }
