@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build make pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
-  libjpeg62-turbo
+  libqt6gui6 libjpeg62-turbo   # Qt's JPEG image plugin (libqjpeg) and the libjpeg it decodes with
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   fonts-liberation fontconfig
   xvfb xauth imagemagick

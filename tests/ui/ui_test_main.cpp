@@ -4,9 +4,12 @@
 
 #include <QApplication>
 
+#include "ui/tervala_resources.h"
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    tervala::InitTervalaResources();  // the pictures and texts live in the static ui library
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
