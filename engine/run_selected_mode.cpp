@@ -1,0 +1,60 @@
+#include "engine/run_selected_mode.h"
+
+#include "engine/prediction.h"
+#include "model/input_file.h"
+
+namespace tervala {
+
+RunOutcome RunSelectedMode(Session& s, UserMessages& messages, RunProgress& progress,
+                           const RunPause& pause, const SearchOptions& options) {
+    TDMOmbrel& dm = s.DMOmbrel;
+    EngineFlags& f = s.Flags;
+    RunOutcome outcome;
+    auto wait = [&pause](int milliseconds) {
+        if (pause) pause(milliseconds);
+    };
+    if (dm.DischargeMode) {
+        RunDischargeAnalysis(s, messages, progress, options);
+        if (!f.AnalysisOk) return outcome;
+        outcome.RadioButton4Caption = "Watertable in time";
+    }
+    if (dm.HeadMode) {
+        RunHeadAnalysis(s, messages, progress, options);
+        if (!f.AnalysisOk) return outcome;
+        outcome.RadioButton4Caption = "Discharge in time";
+    }
+    if (dm.PredictionMode) {
+        f.MaxStoOk = true;
+        outcome.RadioButton4Caption = "Watertable in time";
+        RunPrediction(s, messages);
+        f.AnalysisOk = !(f.PredTimeError || f.PredNoData);
+        if (!f.AnalysisOk) return outcome;
+        progress.AddProgressLine(" Calculating .....");
+        wait(500);
+        progress.AddProgressLine(" Progress 75% ....");
+    }
+    if (dm.RunFailed) {
+        outcome.RunCancelled = true;
+        return outcome;
+    }
+    wait(500);
+    outcome.RunCancelled = false;
+    return outcome;
+}
+
+RunVerdict JudgeRun(Session& s, const RunOutcome& outcome) {
+    const EngineFlags& f = s.Flags;
+    if (!f.AnalysisOk) return RunVerdict::Refused;
+    if (!(f.MaxStoOk && !f.PredTimeError && !s.DMOmbrel.RunFailed && !outcome.RunCancelled)) {
+        s.DMOmbrel.RunFailed = false;
+        return RunVerdict::Failed;
+    }
+    return RunVerdict::Good;
+}
+
+std::string RunDoneText(const std::string& reportName) {
+    return "The input is saved in " + ReplaceExtension(reportName, ".inp") + " ;" +
+           " Calculations were done and the output is saved in  " + reportName;
+}
+
+}  // namespace tervala
