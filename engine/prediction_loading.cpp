@@ -1,0 +1,199 @@
+#include "engine/prediction_loading.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/first_reservoir.h"
+#include "model/text_cursor.h"
+
+namespace tervala {
+namespace {
+
+// What the file holds, read in full before anything in the session changes.
+struct PredictionInput {
+    std::string Title1, Title2;
+    double MaxSto = 0, IniSto = 0, MaxEsc = 0;
+    double MCoeff = 0, NValue = 0;
+    double PorosityPercent = 0;
+    double RunIni = 0, HeadIni = 0;
+    std::vector<int32_t> Serial;
+    std::vector<double> Time, Rain;
+};
+
+enum class ReadOutcome { Ok, Corrupt, NotLinear, TooManyRows };
+
+bool IsBlankLine(const std::string& text) {
+    return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+// Lines 1 to 16 by position, then the column header, then the rows.
+ReadOutcome ParsePredictionInput(TextCursor& file, PredictionInput& in) {
+    // A header line: a label of `skip` characters, then the number.
+    auto header = [&](int skip, double& into) {
+        if (file.AtEnd()) return false;
+        file.SkipChars(skip);
+        auto value = file.ReadReal();
+        file.SkipLine();
+        if (!value) return false;
+        into = *value;
+        return true;
+    };
+
+    file.SkipLines(3);
+    if (file.AtEnd()) return ReadOutcome::Corrupt;
+    in.Title1 = file.ReadLine();
+    if (file.AtEnd()) return ReadOutcome::Corrupt;
+    in.Title2 = file.ReadLine();
+    file.SkipLines(2);
+    // " Maximum dead storage: ", " Initial dead storage: ", " Max.escape/time unit: "
+    if (!header(23, in.MaxSto) || !header(23, in.IniSto) || !header(23, in.MaxEsc))
+        return ReadOutcome::Corrupt;
+
+    if (file.AtEnd()) return ReadOutcome::Corrupt;
+    const std::string tag = file.ReadChars(4);
+    file.SkipLine();
+    if (tag != kLinearAlphaTag) return ReadOutcome::NotLinear;
+
+    // " A coefficient : ", " Value of B is : ", " Effective porosity (%) :",
+    // " Initial runoff rate : ", " Initial water level : "
+    if (!header(17, in.MCoeff) || !header(17, in.NValue) || !header(25, in.PorosityPercent) ||
+        !header(23, in.RunIni) || !header(23, in.HeadIni))
+        return ReadOutcome::Corrupt;
+
+    // The column header: an empty line, a ruler, the titles and a ruler. A
+    // file without the empty line has its second ruler third.
+    std::string lead;
+    for (int i = 0; i < 3; ++i) {
+        if (file.AtEnd()) return ReadOutcome::Corrupt;
+        lead = file.ReadChars(4);
+        file.SkipLine();
+    }
+    if (lead != " ---") file.SkipLine();
+
+    while (!file.AtEnd()) {
+        if (IsBlankLine(file.PeekRest())) {  // an empty line holds no row
+            file.SkipLine();
+            continue;
+        }
+        // The escape rate column is not read: the data set's escape rates act.
+        auto serial = file.ReadInteger();
+        auto time = file.ReadReal();
+        auto rain = file.ReadReal();
+        file.SkipLine();
+        if (!serial || !time || !rain) return ReadOutcome::Corrupt;
+        if (in.Serial.size() == static_cast<std::size_t>(kPredictionCapacity))
+            return ReadOutcome::TooManyRows;
+        in.Serial.push_back(*serial);
+        in.Time.push_back(*time);
+        in.Rain.push_back(*rain);
+    }
+    return ReadOutcome::Ok;
+}
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+bool Refuse(Session& s, UserMessages& messages, const std::string& text) {
+    messages.ShowMessage(text);
+    s.Flags.PredNoData = true;
+    return false;
+}
+
+}  // namespace
+
+bool LoadPredictionData(Session& s, UserMessages& messages) {
+    s.Flags.PredNoData = false;
+    s.Flags.PredTimeError = false;
+    TDMOmbrel& dm = s.DMOmbrel;
+    PredictionState& p = s.Prediction;
+
+    auto file = TextCursor::FromFile(dm.FileName);
+    if (!file) {
+        return Refuse(s, messages,
+                      "The file " + Quoted(dm.FileName) +
+                          "could not be opened. It may be damaged or in use by another program.");
+    }
+
+    PredictionInput in;
+    switch (ParsePredictionInput(*file, in)) {
+        case ReadOutcome::Ok:
+            break;
+        case ReadOutcome::Corrupt:
+            return Refuse(s, messages,
+                          "Real numbers in the inputfile " + Quoted(dm.FileName) + " are corrupt");
+        case ReadOutcome::NotLinear:
+            return Refuse(s, messages,
+                          "The inputfile " + Quoted(dm.FileName) +
+                              " holds no linear alpha function (line 11 does not start with"
+                              " \" Lin\"). The prediction cannot be made");
+        case ReadOutcome::TooManyRows:
+            return Refuse(s, messages,
+                          "The inputfile " + Quoted(dm.FileName) + " holds more than " +
+                              std::to_string(kPredictionCapacity) +
+                              " data rows. A prediction can be made for at most " +
+                              std::to_string(kPredictionCapacity) + " rows");
+    }
+
+    // The file has been read: its values replace those in memory, so the
+    // window shows the alpha function and initial values the run used.
+    p.LinearAlpha = 1;
+    dm.Title1 = in.Title1;
+    dm.Title2 = in.Title2;
+    s.Values.MCoeff = in.MCoeff;
+    s.Values.NValue = in.NValue;
+    dm.RunIni = in.RunIni;
+    dm.HeadIni = in.HeadIni;
+    p.MaxSto = in.MaxSto;
+    p.IniSto = in.IniSto;
+    p.MaxEsc = in.MaxEsc;
+    p.PorosityFrac = in.PorosityPercent / 100;
+
+    const int n = static_cast<int>(in.Serial.size());
+    p.Resize(n);
+    for (int k = 1; k <= n; ++k) {
+        p.SerialNo[k] = in.Serial[k - 1];
+        p.Reservoir.Time[k] = in.Time[k - 1];
+        p.Reservoir.Rain[k] = in.Rain[k - 1];
+    }
+
+    // A hydrograph needs time to pass: all times (nearly) equal, a single row
+    // or none at all give nothing to predict.
+    double range = 0;
+    if (n > 0) {
+        auto [lo, hi] = std::minmax_element(in.Time.begin(), in.Time.end());
+        range = *hi - *lo;
+    }
+    if (range < 0.001)
+        return Refuse(s, messages, "There is no variation in time The hydrograph cannot be made");
+
+    // The escape rates are not in the rows read here but in the data set
+    // (the grid values saved with the file); each row needs its own.
+    const std::size_t escapeRates =
+        std::min(static_cast<std::size_t>(std::max(dm.NrOfData, 0)), dm.EscData.size());
+    if (escapeRates < static_cast<std::size_t>(n)) {
+        return Refuse(s, messages,
+                      "The data set holds " + std::to_string(escapeRates) +
+                          " escape rates for the " + std::to_string(n) +
+                          " data rows of the inputfile. The prediction cannot be made;"
+                          " please save the input data again");
+    }
+
+    // The fullness of the first reservoir is its storage divided by the
+    // maximum: without room in the reservoir there is no escape to scale.
+    if (p.MaxSto <= 0) {
+        s.Flags.MaxStoOk = false;
+        return Refuse(s, messages, "The Maximum Storage must be > 0");
+    }
+
+    // The head rises by the recharge spread over the drainable pore space.
+    if (p.PorosityFrac <= 0) return Refuse(s, messages, "The Effective porosity must be > 0");
+
+    for (int k = 1; k <= n; ++k) p.Reservoir.Esc[k] = dm.EscData[k - 1];
+
+    double iniSto = p.IniSto;
+    return ComputeRecharge(RechargeVariant::Prediction, n, p.MaxSto, iniSto, p.Reservoir, s.Flags,
+                           messages);
+}
+
+}  // namespace tervala

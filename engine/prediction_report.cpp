@@ -1,0 +1,80 @@
+#include "engine/prediction_report.h"
+
+#include "model/file_replace.h"
+#include "model/input_file.h"
+#include "model/number_text.h"
+
+namespace tervala {
+namespace {
+
+const std::string kRuler(64, '-');
+
+// Serial numbers up to 999 end in column 4.
+std::string SerialText(int serial) {
+    const char* lead = serial < 10 ? "   " : serial < 100 ? "  " : " ";
+    return lead + std::to_string(serial);
+}
+
+}  // namespace
+
+LineSet PredictionReportLines(const Session& s, const std::string& inputFileName) {
+    const PredictionState& p = s.Prediction;
+    const int n = p.PredRowCount;
+    LineSet lines;
+    lines.reserve(static_cast<std::size_t>(n) + 19);
+    lines.push_back("RESULTS OF Ombrel PROGRAM");
+    lines.push_back("");
+    lines.push_back(s.DMOmbrel.Title1);
+    lines.push_back(s.DMOmbrel.Title2);
+    lines.push_back("Name of input file used: " + inputFileName);
+    lines.push_back("");
+    lines.push_back("Maximum dead storage:   " + FormatFixed(p.MaxSto, 6, 2) + " mm");
+    lines.push_back("Initial dead storage:   " + FormatFixed(p.IniSto, 6, 2) + " mm");
+    lines.push_back("Max. escape/time unit:  " + FormatFixed(p.MaxEsc, 6, 2) + " ");
+    lines.push_back("Effective porosity (%): " + FormatFixed(100 * p.PorosityFrac, 6, 2));
+    if (p.LinearAlpha == 1) {
+        lines.push_back("linear function: alpha = M * Discharge + N");
+        lines.push_back("M =" + FormatFixed(s.Values.MCoeff, 10, 5) +
+                        " N =" + FormatFixed(s.Values.NValue, 10, 5));
+    }
+    lines.push_back("");
+    lines.push_back("PREDICTION drainage:");
+    lines.push_back(kRuler);
+    lines.push_back("Serial    Time   Rain/Irr  Recharge    Alpha    Discharge   Head");
+    lines.push_back(std::string(8, ' ') +
+                    "   t       mm/t      mm/t       --        mm/t      mm ");
+    lines.push_back(kRuler);
+    for (int k = 1; k <= n; ++k) {
+        lines.push_back(SerialText(p.SerialNo[k]) + FormatFixed(p.Reservoir.Time[k], 10, 2) +
+                        FormatFixed(p.Reservoir.Rain[k], 10, 2) +
+                        FormatFixed(p.Reservoir.Rech[k], 10, 2) + FormatFixed(p.Alpha[k], 10, 3) +
+                        FormatFixed(p.RunPred[k], 10, 2) + FormatFixed(p.HeadPred[k], 10, 2));
+    }
+    lines.push_back(kRuler);
+    return lines;
+}
+
+bool WritePredictionReport(Session& s, UserMessages& messages) {
+    TDMOmbrel& dm = s.DMOmbrel;
+    const std::string inputName = dm.FileName;
+    const std::string reportName = ReplaceExtension(inputName, ".out");
+
+    std::string text;
+    for (const std::string& line : PredictionReportLines(s, inputName)) {
+        text += line;
+        text += '\n';
+    }
+
+    dm.FileName = reportName;
+    const bool written = ReplaceFileContent(reportName, text);
+    dm.FileName = inputName;
+
+    if (!written) {
+        messages.ShowMessage("The file \"" + reportName +
+                             "\" could not be written. It may be in use by another program or"
+                             " its folder may be read-only.");
+    }
+    return written;
+}
+
+}  // namespace tervala
