@@ -2,6 +2,8 @@
 // the writer lays out, the prediction re-reads to the same values.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "engine/prediction.h"
 #include "engine/session.h"
 #include "model/input_file.h"
@@ -126,6 +128,28 @@ TEST(PredictionOnSavedInput, OpenedWithTheInputReaderThenRunGivesTheHandWorkedRe
     RunPrediction(s, messages);
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(ReadTextFile(dir.File("field.out")), HandWorkedThreeRowReport(input));
+}
+
+TEST(PredictionOnSavedInput, TheVidoraExamplePredictsEveryDay) {
+    // 90 daily rows. Row 1: deficit 50 - 45 = 5, recharge 24.8 - 5 = 19.8.
+    // Row 2: no rain; alpha 0.04 * 2 + 0.05 = 0.13, E = exp(-0.13) = 0.8780954;
+    // discharge 2 E = 1.756, head 300 E = 263.43.
+    ScratchFolder dir;
+    const std::string input = dir.File("VidoraPrediction.inp");
+    WriteTextFile(input,
+                  ReadTextFile(std::string(TERVALA_SOURCE_DIR) + "/Data/VidoraPrediction.inp"));
+    Session s;
+    RecordingMessages messages;
+    s.DMOmbrel.FileName = input;
+    ASSERT_TRUE(ReadInputFile(s.DMOmbrel, s.Values, messages, true).ok);
+    RunPrediction(s, messages);
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_FALSE(s.Flags.PredNoData || s.Flags.PredTimeError);
+    const std::string report = ReadTextFile(dir.File("VidoraPrediction.out"));
+    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 18 + 90 + 1);
+    EXPECT_NE(report.find("\n   1      1.00     24.80     19.80     0.000      2.00    300.00\n"
+                          "   2      2.00      0.00      0.00     0.130      1.76    263.43\n"),
+              std::string::npos);
 }
 
 }  // namespace
