@@ -10,6 +10,7 @@
 #include <string>
 
 #include "engine/prediction.h"
+#include "engine/prediction_report.h"
 #include "engine/prediction_series.h"
 #include "engine/session.h"
 #include "model/messages.h"
@@ -85,5 +86,26 @@ void BM_PredictSeries500Rows(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PredictSeries500Rows)->Unit(benchmark::kMicrosecond);
+
+// The report text alone (number texts of 500 rows), without the file.
+void BM_PredictionReportLines500Rows(benchmark::State& state) {
+    tervala::Session s;
+    s.Prediction.Resize(kRows);
+    for (int k = 1; k <= kRows; ++k) {
+        s.Prediction.SerialNo[k] = k;
+        s.Prediction.Reservoir.Time[k] = k;
+        s.Prediction.Reservoir.Rain[k] = RainOfDay(k);
+        s.Prediction.Reservoir.Rech[k] = RainOfDay(k) * 0.6;
+        s.Prediction.Alpha[k] = 0.05 + k * 1e-4;
+        s.Prediction.RunPred[k] = 1.0 + std::sin(k * 0.1);
+        s.Prediction.HeadPred[k] = 300 + 50 * std::cos(k * 0.1);
+    }
+    s.Prediction.LinearAlpha = 1;
+    for (auto _ : state) {
+        auto lines = tervala::PredictionReportLines(s, "bench.inp");
+        benchmark::DoNotOptimize(lines.data());
+    }
+}
+BENCHMARK(BM_PredictionReportLines500Rows)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
