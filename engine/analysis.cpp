@@ -1,0 +1,47 @@
+#include "engine/analysis.h"
+
+#include "engine/analysis_loading.h"
+#include "engine/analysis_report.h"
+#include "engine/discharge_search.h"
+#include "engine/head_search.h"
+
+namespace tervala {
+
+namespace {
+
+bool LoadedWell(const Session& s) {
+    return s.Flags.AnalysisOk && !s.Flags.TimeSeqError && !s.DMOmbrel.RunFailed &&
+           s.Flags.MaxStoOk;
+}
+
+// A checking pass, then a computing pass over the same file with the trend
+// check, the search and the report.
+void RunAnalysis(Session& s, AnalysisKind kind, UserMessages& messages, RunProgress& progress,
+                 const SearchOptions& options) {
+    LoadAnalysisData(s, kind, messages, progress);
+    if (!LoadedWell(s)) return;
+    s.Flags.CheckOnly = false;
+    LoadAnalysisData(s, kind, messages, progress);
+    if (!LoadedWell(s)) return;  // the file changed between the passes
+    if (kind == AnalysisKind::Discharge) {
+        SearchAlphaDischarge(s, progress, options);
+        WriteDischargeReport(s);
+    } else {
+        SearchAlphaHead(s, progress, options);
+        WriteHeadReport(s);
+    }
+}
+
+}  // namespace
+
+void RunDischargeAnalysis(Session& s, UserMessages& messages, RunProgress& progress,
+                          const SearchOptions& options) {
+    RunAnalysis(s, AnalysisKind::Discharge, messages, progress, options);
+}
+
+void RunHeadAnalysis(Session& s, UserMessages& messages, RunProgress& progress,
+                     const SearchOptions& options) {
+    RunAnalysis(s, AnalysisKind::Head, messages, progress, options);
+}
+
+}  // namespace tervala

@@ -1,0 +1,125 @@
+#include "engine/analysis_report.h"
+
+#include <cmath>
+#include <string>
+
+#include "engine/fit_statistics.h"
+#include "engine/report_format.h"
+#include "model/input_file.h"
+
+namespace tervala {
+
+namespace {
+
+const std::string kBreak = kReportLineBreak;
+
+std::string F(double value, int width, int decimals) {
+    return ReportFixed(value, width, decimals);
+}
+
+// The serial number starts in column 2; up to 999 the first number field
+// starts in column 5 whatever the serial's width.
+std::string SerialColumn(const AnalysisState& a, int k) {
+    std::string text = " " + a.SerialText[k];
+    if (a.SerialNo[k] < 10) {
+        text += "  ";
+    } else if (a.SerialNo[k] < 100) {
+        text += " ";
+    }
+    return text;
+}
+
+// Lines 1 to 10: titles, the input file and the first reservoir. The report
+// name is the input name with ".out"; FileName ends up naming the input
+// again with ".inp", which line 5 prints.
+std::string Header(Session& s, const std::string& secondLine, std::string& reportPath) {
+    TDMOmbrel& dm = s.DMOmbrel;
+    const AnalysisState& a = s.Analysis;
+    reportPath = ReplaceExtension(dm.FileName, ".out");
+    dm.FileName = ReplaceExtension(reportPath, ".inp");
+    std::string text;
+    text += "THE RESULTS OF Tervala PROGRAM" + kBreak;
+    text += secondLine + kBreak;
+    text += dm.Title1 + kBreak;
+    text += dm.Title2 + kBreak;
+    text += "Name of input file used: " + dm.FileName + kBreak;
+    text += kBreak;
+    text += "Maximum dead storage:  " + F(a.MaxSto, 6, 2) + " mm" + kBreak;
+    text += "Initial dead storage:  " + F(a.IniSto, 6, 2) + " mm" + kBreak;
+    text += "Max. escape/time unit: " + F(a.MaxEsc, 6, 2) + " mm" + kBreak;
+    text += kBreak;
+    return text;
+}
+
+// The prediction that may follow starts from the alpha function found.
+void HandAlphaToPrediction(Session& s) {
+    s.Values.MCoeff = s.Analysis.AlphaSlope;
+    s.Values.NValue = s.Analysis.AlphaIntercept;
+}
+
+std::string Footer(const Session& s, const std::string& ruler) {
+    std::string text;
+    text += ruler + kBreak;
+    text += "Stand. dev. of calc. from meas. runoff:" + F(StandardDeviation(s.Analysis), 8, 3) +
+            kBreak;
+    text += "Coefficient of explanation R square is:" + F(s.Values.Trend.RSquare, 8, 2) + kBreak;
+    text += kBreak;
+    return text;
+}
+
+}  // namespace
+
+void WriteDischargeReport(Session& s) {
+    AnalysisState& a = s.Analysis;
+    const ReservoirSeries& r = a.Reservoir;
+    std::string path;
+    std::string text = Header(s, "", path);
+    text += "REGRESSION: alpha = A * Discharge + C" + kBreak;
+    text += "A =" + F(a.AlphaSlope, 7, 4) + "  C =" + F(a.AlphaIntercept, 8, 4) + kBreak;
+    HandAlphaToPrediction(s);
+    text += kBreak;
+    text += "RECONSTRUCTION:" + kBreak;
+    const std::string ruler(75, '-');
+    text += ruler + kBreak;
+    text += "Serial    Time    Rain +    Recharge   Runoff    Alpha    Runoff    Storage" + kBreak;
+    text += " No.              irrig.     calc.     meas.     calc.    calc." + kBreak;
+    text += ruler + kBreak;
+    a.Alpha[1] = 0;
+    for (int k = 1; k <= a.RowCount; ++k) {
+        text += SerialColumn(a, k) + F(r.Time[k], 10, 2) + F(r.Rain[k] - r.EscToRain[k], 10, 2) +
+                F(r.Rech[k], 10, 2) + F(a.RunMeas[k], 10, 2) + F(a.Alpha[k], 10, 3) +
+                F(a.RunCalc[k], 10, 2) + F(a.Storage[k], 10, 2) + kBreak;
+    }
+    text += Footer(s, ruler);
+    WriteReportFile(path, text);
+}
+
+void WriteHeadReport(Session& s) {
+    AnalysisState& a = s.Analysis;
+    const ReservoirSeries& r = a.Reservoir;
+    std::string path;
+    std::string text = Header(s, "Hydraulic Head simulation", path);
+    text += "REGRESSION: Alpha = B * Head + F" + kBreak;
+    text += "B =" + F(a.AlphaSlope, 8, 4) + "  F =" + F(a.AlphaIntercept, 8, 4) + kBreak;
+    HandAlphaToPrediction(s);
+    text += "Ht = Ht-1*exp(-Alpha*Dt) + Rech*{1-exp(-Alpha*Ts)}/0.8*Pd*Alpha" + kBreak;
+    text += "where Ts = timestep and Pd = drainable porosity fraction = " + F(a.PdFrac, 5, 3) +
+            kBreak;
+    text += "*" + kBreak;
+    text += "RECONSTRUCTION" + kBreak;
+    const std::string ruler(64, '-');
+    text += ruler + kBreak;
+    text += "Serial    Time    Rain +   Recharge    Head      Alpha    Head " + kBreak;
+    text += " No.              irrig.    calc.      meas.     calc.    calc." + kBreak;
+    text += ruler + kBreak;
+    a.Alpha[1] = 0;
+    for (int k = 1; k <= a.RowCount; ++k) {
+        text += SerialColumn(a, k) + F(r.Time[k], 10, 2) + F(r.Rain[k] - r.EscToRain[k], 10, 2) +
+                F(r.Rech[k], 10, 2) + F(a.HeadMeas[k], 10, 2) + F(a.Alpha[k], 10, 3) +
+                F(a.HeadCalc[k], 10, 2) + kBreak;
+    }
+    text += Footer(s, ruler);
+    WriteReportFile(path, text);
+}
+
+}  // namespace tervala

@@ -1,0 +1,46 @@
+// The alpha search of the discharge analysis and its reconstruction. The
+// second reservoir turns recharge (mm per step) into discharge (mm per time
+// unit): Q[k] = Q[k-1] * E + (1 - E) * Rech[k], E = exp(-alpha * dt), with
+// alpha = A * Q[k-1] + C (per time unit, never negative). The search takes the
+// grid point (A, C) whose calculated discharge is closest to the observed one
+// in the sum of squared deviations.
+#pragma once
+
+#include <vector>
+
+#include "engine/analysis.h"
+#include "engine/search_grid.h"
+#include "engine/session.h"
+#include "model/messages.h"
+
+namespace tervala {
+
+// A grid point is taken only when its sum falls below this.
+inline constexpr double kDischargeInitialBest = 1000000;
+// A deviation of this or more (mm per time unit) counts as kDischargeCappedTerm.
+inline constexpr double kDischargeDeviationCap = 1000;
+inline constexpr double kDischargeCappedTerm = 100000;
+
+// What the search runs on (rows 1..n, index 0 unused).
+struct DischargeSearchData {
+    int n = 0;
+    std::vector<double> delta;  // time step of row k, Time[k] - Time[k-1]
+    std::vector<double> rech;   // recharge of row k
+    std::vector<double> meas;   // observed discharge of row k
+    double first = 0;           // calculated discharge of row 1: its observed value
+};
+
+DischargeSearchData MakeDischargeSearchData(const AnalysisState& a);
+
+// The reference: every grid point in loop order, every row.
+SearchWinner SearchDischargePlain(const DischargeSearchData& data, const DischargeGrid& grid,
+                                  RunProgress& progress);
+// The same winner, best sum and progress lines, found faster (see
+// discharge_search_fast.cpp). threads 0 means all cores.
+SearchWinner SearchDischargeFast(const DischargeSearchData& data, const DischargeGrid& grid,
+                                 RunProgress& progress, int threads);
+
+// Search, reconstruction, statistics, alpha regression and fit file.
+void SearchAlphaDischarge(Session& s, RunProgress& progress, const SearchOptions& options);
+
+}  // namespace tervala

@@ -1,0 +1,47 @@
+// The alpha search of the head analysis and its reconstruction. The second
+// reservoir turns recharge (mm per step) into a water table head:
+// H[k] = H[k-1] * E + (1 - E) * Rech[k] / (P * alpha / 50), E = exp(-alpha * dt),
+// with alpha = B * H[k-1] + F (per time unit) and P the drainable porosity in
+// percent (P / 50 is the porosity fraction the report prints). The search
+// takes the grid point (B, F, P) whose calculated head is closest to the
+// observed one in the sum of squared deviations.
+#pragma once
+
+#include <vector>
+
+#include "engine/analysis.h"
+#include "engine/search_grid.h"
+#include "engine/session.h"
+#include "model/messages.h"
+
+namespace tervala {
+
+inline constexpr double kHeadInitialBest = 1000000000;
+inline constexpr double kHeadDeviationCap = 10000;
+inline constexpr double kHeadCappedTerm = 100000;
+// Recharge term of a step whose alpha is exactly 0.
+inline constexpr double kHeadTermWithoutAlpha = 10000;
+
+// What the search runs on (rows 1..n, index 0 unused).
+struct HeadSearchData {
+    int n = 0;
+    std::vector<double> delta;  // time step of row k, Time[k] - Time[k-1]
+    std::vector<double> rech;   // recharge of row k
+    std::vector<double> meas;   // observed head of row k
+    double first = 0;           // calculated head of row 1: its observed value
+};
+
+HeadSearchData MakeHeadSearchData(const AnalysisState& a);
+
+// The reference: every grid point in loop order, every row.
+SearchWinner SearchHeadPlain(const HeadSearchData& data, const HeadGrid& grid,
+                             RunProgress& progress);
+// The same winner, best sum and progress lines, found faster (see
+// head_search_fast.cpp). threads 0 means all cores.
+SearchWinner SearchHeadFast(const HeadSearchData& data, const HeadGrid& grid,
+                            RunProgress& progress, int threads);
+
+// Search, reconstruction, statistics, alpha regression and fit file.
+void SearchAlphaHead(Session& s, RunProgress& progress, const SearchOptions& options);
+
+}  // namespace tervala

@@ -1,0 +1,80 @@
+#include "engine/search_parallel.h"
+
+#include <cmath>
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace tervala {
+
+SharedLimit::SharedLimit(double initialBest)
+    // A sum equal to the initial best is not taken either.
+    : limit_(std::nextafter(initialBest, 0.0)) {}
+
+void SharedLimit::Lower(double completeSum) {
+    double current = limit_.load(std::memory_order_relaxed);
+    while (completeSum < current &&
+           !limit_.compare_exchange_weak(current, completeSum, std::memory_order_relaxed)) {
+    }
+}
+
+int SearchThreadCount(int threads) {
+    if (threads > 0) return threads;
+    const unsigned cores = std::thread::hardware_concurrency();
+    return cores == 0 ? 1 : static_cast<int>(cores);
+}
+
+void RunTiles(int64_t tileCount, int threads,
+              const std::function<void(int64_t tile, int worker)>& work,
+              const std::function<void(int64_t prefix)>& donePrefix) {
+    const int workers = SearchThreadCount(threads);
+    std::atomic<int64_t> next{0};
+    std::vector<unsigned char> done(static_cast<size_t>(tileCount), 0);
+    std::mutex mutex;
+    std::condition_variable changed;
+    int64_t finishedCount = 0;
+    std::exception_ptr failure;
+
+    auto worker = [&](int id) {
+        try {
+            for (;;) {
+                const int64_t tile = next.fetch_add(1);
+                if (tile >= tileCount) break;
+                work(tile, id);
+                std::lock_guard<std::mutex> lock(mutex);
+                done[tile] = 1;
+                ++finishedCount;
+                changed.notify_one();
+            }
+        } catch (...) {
+            std::lock_guard<std::mutex> lock(mutex);
+            if (!failure) failure = std::current_exception();
+            next.store(tileCount);
+            finishedCount = tileCount;
+            changed.notify_one();
+        }
+    };
+
+    std::vector<std::thread> pool;
+    pool.reserve(workers);
+    for (int id = 0; id < workers; ++id) pool.emplace_back(worker, id);
+
+    int64_t prefix = 0;
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        while (prefix < tileCount && !failure) {
+            changed.wait(lock, [&] { return failure || (prefix < tileCount && done[prefix]); });
+            if (failure) break;
+            while (prefix < tileCount && done[prefix]) ++prefix;
+            lock.unlock();
+            donePrefix(prefix);
+            lock.lock();
+        }
+    }
+    for (std::thread& t : pool) t.join();
+    if (failure) std::rethrow_exception(failure);
+}
+
+}  // namespace tervala
