@@ -1,11 +1,30 @@
+// tervala-batch: Tervala's engine without a window, for scripted runs.
 #include <CLI/CLI.hpp>
 
+#include "app/batch/batch_commands.h"
 #include "app/batch/drainage_command.h"
 
 int main(int argc, char** argv) {
-    CLI::App app{"tervala-batch: run Tervala's engine without a window"};
+    CLI::App app{
+        "tervala-batch: run Tervala's engine without a window.\n"
+        "Exit codes: 0 done, 1 the engine refused the data (the message says why),\n"
+        "2 usage errors and files that cannot be opened, read or written."};
     app.require_subcommand(1);
+    int exitCode = tervala::batch::kExitDone;
+    tervala::batch::RegisterRunCommand(app, exitCode);
     tervala::AddDrainageCommand(app);
-    CLI11_PARSE(app, argc, argv);
-    return 0;
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        app.exit(e);
+        return tervala::batch::kExitFileOrUsage;
+    } catch (const CLI::RuntimeError& e) {
+        // A subcommand that ends with an exit code of its own.
+        return e.get_exit_code();
+    }
+    return exitCode;
 }

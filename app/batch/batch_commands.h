@@ -1,0 +1,24 @@
+// The subcommands of tervala-batch. Each adds itself to the command line with
+// its own options and help text; when it is chosen, its callback runs the
+// command and leaves the process exit code in `exitCode`.
+//
+// Exit codes shared by every subcommand:
+//   0  the command did its work (for "run": a report was written)
+//   1  the engine refused the data; its message on stderr says why
+//   2  usage errors, and files that cannot be opened, read or written
+#pragma once
+
+namespace CLI {
+class App;
+}
+
+namespace tervala::batch {
+
+inline constexpr int kExitDone = 0;
+inline constexpr int kExitRefused = 1;
+inline constexpr int kExitFileOrUsage = 2;
+
+// tervala-batch run FILE.inp [--threads N]
+void RegisterRunCommand(CLI::App& app, int& exitCode);
+
+}  // namespace tervala::batch
