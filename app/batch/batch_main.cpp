@@ -19,12 +19,12 @@ int main(int argc, char** argv) {
         return app.exit(e);
     } catch (const CLI::CallForAllHelp& e) {
         return app.exit(e);
-    } catch (const CLI::ParseError& e) {
-        app.exit(e);
-        return tervala::batch::kExitFileOrUsage;
     } catch (const CLI::RuntimeError& e) {
         // A subcommand that ends with an exit code of its own.
         return e.get_exit_code();
+    } catch (const CLI::ParseError& e) {
+        app.exit(e);
+        return tervala::batch::kExitFileOrUsage;
     }
     return exitCode;
 }
