@@ -12,6 +12,7 @@
 #include "app/batch/stderr_messages.h"
 #include "engine/analysis.h"
 #include "engine/engine_file_error.h"
+#include "engine/prediction.h"
 #include "engine/session.h"
 #include "model/input_file.h"
 #include "model/text_cursor.h"
@@ -45,10 +46,10 @@ int RunSelectedMode(Session& s, UserMessages& messages, const SearchOptions& opt
         if (!f.AnalysisOk) return kExitRefused;
     }
     if (dm.PredictionMode) {
-        // The prediction engine joins here: MaxStoOk := true, RunPrediction,
-        // AnalysisOk := not (PredTimeError or PredNoData), refused when not.
-        messages.ShowMessage("The batch command cannot run a prediction yet.");
-        return kExitFileOrUsage;
+        f.MaxStoOk = true;
+        RunPrediction(s, messages);
+        f.AnalysisOk = !(f.PredTimeError || f.PredNoData);
+        if (!f.AnalysisOk) return kExitRefused;
     }
     // Save/Run's test, and a time going back in an analysis: that stops the
     // analysis without a report even when rows before it set MaxStoOk.
