@@ -1,15 +1,15 @@
 #include "model/fit_trend_reader.h"
 
-#include <filesystem>
 #include <optional>
 
 #include "model/graph_file_text.h"
+#include "model/input_file.h"
 #include "model/text_reader.h"
 
 namespace tervala {
 
 std::string FitFileName(const TDMOmbrel& data) {
-    return std::filesystem::path(data.LastFileName).replace_extension(".dat").string();
+    return ReplaceExtension(data.LastFileName, ".dat");
 }
 
 bool ReadFitTrend(const TDMOmbrel& data, TrendResults& trend, UserMessages& messages) {
