@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "model/graph_file_text.h"
 #include "model/input_file.h"
-#include "model/text_reader.h"
+#include "model/report_not_opened_message.h"
+#include "model/text_cursor.h"
 
 namespace tervala {
 
@@ -14,18 +14,17 @@ std::string FitFileName(const TDMOmbrel& data) {
 
 bool ReadFitTrend(const TDMOmbrel& data, TrendResults& trend, UserMessages& messages) {
     std::string name = FitFileName(data);
-    std::optional<std::string> text = LoadGraphFileText(name);
-    if (!text) {
+    std::optional<TextCursor> fit = TextCursor::FromFile(name);
+    if (!fit) {
         messages.ShowMessage(ReportNotOpenedMessage(name));
         return false;
     }
-    TextReader fit(std::move(*text));
 
-    fit.SkipLines(4);
+    fit->SkipLines(4);
     std::optional<double> coefficient[3];
     for (auto& c : coefficient) {
-        fit.TakeChars(3);  // "A= ", " B=", " C="
-        c = fit.ReadReal();
+        fit->ReadChars(3);  // "A= ", " B=", " C="
+        c = fit->ReadReal();
         if (!c) {
             messages.ShowMessage("The fit file \"" + name +
                                  "\" is damaged: its trend coefficients could not be read. "
@@ -33,10 +32,10 @@ bool ReadFitTrend(const TDMOmbrel& data, TrendResults& trend, UserMessages& mess
             return false;
         }
     }
-    fit.SkipLine();
-    fit.SkipLine();
-    fit.TakeChars(3);  // "Q= "
-    std::string flag = fit.TakeChars(3);
+    fit->SkipLine();
+    fit->SkipLine();
+    fit->ReadChars(3);  // "Q= "
+    std::string flag = fit->ReadChars(3);
 
     trend.TrendA = *coefficient[0];
     trend.TrendB = *coefficient[1];

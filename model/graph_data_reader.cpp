@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "model/graph_file_text.h"
-#include "model/text_reader.h"
+#include "model/report_not_opened_message.h"
+#include "model/text_cursor.h"
 
 namespace tervala {
 
@@ -41,7 +41,7 @@ std::string DamagedReportMessage(const std::string& name, const std::string& wha
 
 // Reads `count` rows at the reader's position, then checks that the ruler
 // closing the table follows. Returns a description of the fault, if any.
-std::optional<std::string> ReadTable(TextReader& report, int count, ColumnOrder order,
+std::optional<std::string> ReadTable(TextCursor& report, int count, ColumnOrder order,
                                      ReadRows& rows) {
     // Fewer lines than the closing lines of a table: the report was cut.
     if (count < 0) return "it ends before its table is complete";
@@ -72,30 +72,56 @@ std::optional<std::string> ReadTable(TextReader& report, int count, ColumnOrder 
             s.Head.push_back(field[5]);
         }
     }
-    if (report.TakeChars(1) != "-") return "its data rows do not end where the report says";
+    if (report.ReadChars(1) != "-") return "its data rows do not end where the report says";
     report.SkipLine();
     return std::nullopt;
 }
 
-// Finds the marker below the titles; the number of lines passed from the
-// start of the report (marker line included), or nothing.
-std::optional<int> FindTable(TextReader& report, const std::string& marker) {
-    report.Restart();
+// Takes four characters of each line and passes the line, until those four
+// equal the marker. Stops at the end of the report. The number of lines
+// passed, the marker line included, or nothing.
+std::optional<int> FindMarker(TextCursor& report, const std::string& marker) {
+    int passed = 0;
+    while (!report.AtEnd()) {
+        std::string start = report.ReadChars(4);
+        report.SkipLine();
+        ++passed;
+        if (start == marker) return passed;
+    }
+    return std::nullopt;
+}
+
+// Reads the report again from its start and finds the marker below the
+// titles; the number of lines passed from the start of the report (marker
+// line included), or nothing.
+std::optional<int> FindTable(TextCursor& report, const TextCursor& start,
+                             const std::string& marker) {
+    report = start;
     report.SkipLines(kTitleLines);
-    std::optional<int> passed = report.FindMarker(marker);
+    std::optional<int> passed = FindMarker(report, marker);
     if (!passed) return std::nullopt;
     return kTitleLines + *passed;
 }
 
-int CountRows(TextReader& report, int closingLines) {
+// Rows of the table below the headings: the lines to the last one holding
+// text, less the lines that close the table. Empty lines after the end add no
+// rows; negative when the report was cut before its closing lines.
+int CountRows(TextCursor& report, int closingLines) {
     report.SkipLines(kHeadingLines);
-    return report.CountLinesToEnd().linesToLastText - closingLines;
+    int lines = 0;
+    int linesToLastText = 0;
+    while (!report.AtEnd()) {
+        std::string line = report.ReadLine();
+        ++lines;
+        if (line.find_first_not_of(" \t") != std::string::npos) linesToLastText = lines;
+    }
+    return linesToLastText - closingLines;
 }
 
 // "R square is:" followed by the number; the label is 39 characters long and
 // the number is read whole, whatever its width.
-double ReadRSquare(TextReader& report) {
-    report.TakeChars(39);
+double ReadRSquare(TextCursor& report) {
+    report.ReadChars(39);
     std::optional<double> value = report.ReadReal();
     report.SkipLine();
     return value.value_or(0.0);
@@ -112,21 +138,22 @@ void CommitRows(TDMOmbrel& data, ReadRows&& rows) {
 GraphReadOutcome ReadGraphData(TDMOmbrel& data, ProgramValues& values, GraphKind kind,
                                UserMessages& messages) {
     const std::string& name = data.LastFileName;
-    std::optional<std::string> text = LoadGraphFileText(name);
-    if (!text) {
+    std::optional<TextCursor> opened = TextCursor::FromFile(name);
+    if (!opened) {
         messages.ShowMessage(ReportNotOpenedMessage(name));
         return GraphReadOutcome::Failed;
     }
-    TextReader report(std::move(*text));
+    const TextCursor start = *opened;
+    TextCursor report = start;
     ReadRows rows;
 
     if (IsAnalysisGraph(kind)) {
-        if (!FindTable(report, "RECO")) {
+        if (!FindTable(report, start, "RECO")) {
             CommitRows(data, std::move(rows));
             return GraphReadOutcome::NoRows;
         }
         int count = CountRows(report, kAnalysisClosingLines);
-        FindTable(report, "RECO");
+        FindTable(report, start, "RECO");
         report.SkipLines(kHeadingLines);
         if (auto fault = ReadTable(report, count, ColumnOrder::Analysis, rows)) {
             messages.ShowMessage(DamagedReportMessage(name, *fault));
@@ -153,7 +180,7 @@ GraphReadOutcome ReadGraphData(TDMOmbrel& data, ProgramValues& values, GraphKind
         return GraphReadOutcome::Read;
     }
 
-    std::optional<int> markerLines = FindTable(report, "PRED");
+    std::optional<int> markerLines = FindTable(report, start, "PRED");
     if (!markerLines) {
         CommitRows(data, std::move(rows));
         return GraphReadOutcome::NoRows;
@@ -165,32 +192,32 @@ GraphReadOutcome ReadGraphData(TDMOmbrel& data, ProgramValues& values, GraphKind
     if (kind == GraphKind::WaterTable) {
         // Characters 15 to 18 of the marker line say what was predicted; the
         // axis title of the water-table graph follows from them.
-        report.Restart();
+        report = start;
         report.SkipLines(*markerLines - 1);
-        report.TakeChars(10);
-        report.TakeChars(4);
-        std::string t = report.TakeChars(4);
+        report.ReadChars(10);
+        report.ReadChars(4);
+        std::string t = report.ReadChars(4);
         predictionMode = t == " dra" || t == "drai";
 
         // The linear alpha function "M =" F(10,5) " N =" F(10,5) stands two
         // lines above the marker line. Labels are skipped and the numbers read
         // whole; when the line is not there the values are kept.
-        report.Restart();
+        report = start;
         report.SkipLines((t == "inag" || t == "off:") ? 11 : 12);
-        if (report.TakeChars(3) == "M =") {
+        if (report.ReadChars(3) == "M =") {
             std::optional<double> m = report.ReadReal();
             std::optional<double> n;
-            if (m && report.TakeChars(4) == " N =") n = report.ReadReal();
+            if (m && report.ReadChars(4) == " N =") n = report.ReadReal();
             if (m && n) {
                 mCoeff = *m;
                 nValue = *n;
             }
         }
-        FindTable(report, "PRED");
+        FindTable(report, start, "PRED");
     }
 
     int count = CountRows(report, kPredictionClosingLines);
-    FindTable(report, "PRED");
+    FindTable(report, start, "PRED");
     report.SkipLines(kHeadingLines);
     if (auto fault = ReadTable(report, count, ColumnOrder::Prediction, rows)) {
         messages.ShowMessage(DamagedReportMessage(name, *fault));

@@ -3,20 +3,21 @@
 #include <optional>
 #include <string>
 
-#include "model/graph_file_text.h"
-#include "model/text_reader.h"
+#include "model/report_not_opened_message.h"
+#include "model/text_cursor.h"
 
 namespace tervala {
 
 bool ProbeGraphReport(TDMOmbrel& data, UserMessages& messages) {
-    std::optional<std::string> text = LoadGraphFileText(data.LastFileName);
-    if (!text) {
+    std::optional<TextCursor> opened = TextCursor::FromFile(data.LastFileName);
+    if (!opened) {
         messages.ShowMessage(ReportNotOpenedMessage(data.LastFileName));
         return false;
     }
-    TextReader report(std::move(*text));
+    const TextCursor start = *opened;
+    TextCursor report = start;
 
-    report.TakeChars(4);  // the program name of line 1
+    report.ReadChars(4);  // the program name of line 1
     report.SkipLine();
     report.SkipLine();
     std::string title1 = report.ReadLine();
@@ -26,14 +27,14 @@ bool ProbeGraphReport(TDMOmbrel& data, UserMessages& messages) {
     // lone "*" in a head-analysis report.
     std::string tag;
     for (int line = 5; line <= 15; ++line) {
-        tag = report.TakeChars(4);
+        tag = report.ReadChars(4);
         report.SkipLine();
     }
     if (tag == "*") tag = "RECO";
 
-    report.Restart();
+    report = start;  // the file read again from its start
     report.SkipLines(13);
-    bool prediction = report.TakeChars(10) == "PREDICTION";
+    bool prediction = report.ReadChars(10) == "PREDICTION";
 
     data.Title1 = title1;
     data.Title2 = title2;

@@ -312,6 +312,20 @@ TEST(ReadGraphData, NonNumberInARowIsToldAndLeavesTheDataSetAsItWas) {
     EXPECT_EQ(c.values.MCoeff, 0.0);  // kind 5 changes nothing either
 }
 
+TEST(ReadGraphData, ShortRowIsNoticedOnItsOwnLine) {
+    // A row missing its last fields does not borrow numbers from the next row.
+    ReadCase c;
+    HoldEarlierRows(c.data, c.values);
+    Lines lines = DischargeReportLines();
+    lines[19] = " 2        2.00      3.00      2.35      1.20";
+    EXPECT_EQ(c.Read(lines, GraphKind::AnalysisRainRecharge), GraphReadOutcome::Failed);
+    EXPECT_EQ(c.messages.messages.back(),
+              "The report \"" + c.data.LastFileName +
+                  "\" is damaged or cut short: data row 2 could not be read. "
+                  "The graph is not drawn.");
+    ExpectEarlierRows(c.data, c.values);
+}
+
 TEST(ReadGraphData, UnreadableRSquareBecomesZeroAndTheRowsAreUsed) {
     Lines lines = DischargeReportLines();
     lines[23] = "Coefficient of explanation R square is:     n/a";
