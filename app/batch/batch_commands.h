@@ -21,4 +21,9 @@ inline constexpr int kExitFileOrUsage = 2;
 // tervala-batch run FILE.inp [--threads N]
 void RegisterRunCommand(CLI::App& app, int& exitCode);
 
+// tervala-batch drainage --ka .. --kb .. --depth .. --perimeter .. --porosity .. --spacing ..
+// [--par FILE.par]: M and N of a drained field with the drainage calculator's
+// checks and messages.
+void RegisterDrainageCommand(CLI::App& app, int& exitCode);
+
 }  // namespace tervala::batch

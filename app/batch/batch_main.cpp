@@ -2,7 +2,6 @@
 #include <CLI/CLI.hpp>
 
 #include "app/batch/batch_commands.h"
-#include "app/batch/drainage_command.h"
 
 int main(int argc, char** argv) {
     CLI::App app{
@@ -12,7 +11,7 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     int exitCode = tervala::batch::kExitDone;
     tervala::batch::RegisterRunCommand(app, exitCode);
-    tervala::AddDrainageCommand(app);
+    tervala::batch::RegisterDrainageCommand(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -1,27 +1,21 @@
-#include "app/batch/drainage_command.h"
-
+// "tervala-batch drainage": M and N of the alpha function of a drained field
+// from Ka, Kb (m/day), D, U, L (m) and the porosity (percent), with the
+// calculator's checks and messages, for engineers who script their designs.
+#include <CLI/CLI.hpp>
 #include <iostream>
 #include <memory>
 #include <string>
 
+#include "app/batch/batch_commands.h"
+#include "app/batch/stderr_messages.h"
 #include "engine/drainage_inputs.h"
-#include "model/messages.h"
 #include "model/number_text.h"
 #include "model/parameter_file.h"
 #include "model/program_values.h"
 
-namespace tervala {
+namespace tervala::batch {
 
 namespace {
-
-class StderrMessages : public UserMessages {
-public:
-    void ShowMessage(const std::string& text) override { std::cerr << text << '\n'; }
-    bool AskYesNo(const std::string& text) override {
-        std::cerr << text << " (answered No)\n";
-        return false;
-    }
-};
 
 struct DrainageArguments {
     std::string ka, kb, depth, perimeter, porosity, spacing;
@@ -33,9 +27,8 @@ std::string Trimmed(const std::string& text) {
     return first == std::string::npos ? "" : text.substr(first);
 }
 
-// Exit codes: 0 computed, 1 a value refused (the calculator's message on stderr).
 int RunDrainage(const DrainageArguments& a) {
-    StderrMessages messages;
+    StderrMessages messages(std::cerr);
     struct Field {
         const std::string& text;
         DrainageQuantity quantity;
@@ -48,22 +41,24 @@ int RunDrainage(const DrainageArguments& a) {
                             {a.perimeter, DrainageQuantity::U, in.U},
                             {a.porosity, DrainageQuantity::Porosity, in.Porosity},
                             {a.spacing, DrainageQuantity::L, in.L}};
+    // The calculator's order: each value checked as if its field were left,
+    // then all six together.
     for (const Field& f : fields) {
         try {
             f.value = StringToFloat(f.text);
         } catch (const ConversionError& e) {
             messages.ShowMessage(e.what());
-            return 1;
+            return kExitFileOrUsage;
         }
         const std::string refused = DrainageFieldMessage(f.quantity, f.value);
         if (!refused.empty()) {
             messages.ShowMessage(refused);
-            return 1;
+            return kExitRefused;
         }
     }
     if (!DrainageInputsComplete(in)) {
         messages.ShowMessage(kDrainageIncompleteMessage);
-        return 1;
+        return kExitRefused;
     }
     const DrainageResult r = ComputeDrainageResult(in);
     std::cout << "M = " << Trimmed(r.MText) << '\n' << "N = " << Trimmed(r.NText) << '\n';
@@ -74,14 +69,14 @@ int RunDrainage(const DrainageArguments& a) {
         values.D = in.D;
         values.U = in.U;
         values.L = in.L;
-        if (!WriteParameterFile(a.parFile, values, in.Porosity, messages)) return 1;
+        if (!WriteParameterFile(a.parFile, values, in.Porosity, messages)) return kExitFileOrUsage;
     }
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace
 
-void AddDrainageCommand(CLI::App& app) {
+void RegisterDrainageCommand(CLI::App& app, int& exitCode) {
     auto args = std::make_shared<DrainageArguments>();
     CLI::App* cmd = app.add_subcommand(
         "drainage",
@@ -101,10 +96,7 @@ void AddDrainageCommand(CLI::App& app) {
     cmd->add_option("--spacing", args->spacing, "drain spacing L, m")->required();
     cmd->add_option("--par", args->parFile,
                     "also write the six values to this drainage parameter file (.par)");
-    cmd->callback([args] {
-        const int code = RunDrainage(*args);
-        if (code != 0) throw CLI::RuntimeError(code);
-    });
+    cmd->callback([args, &exitCode] { exitCode = RunDrainage(*args); });
 }
 
-}  // namespace tervala
+}  // namespace tervala::batch

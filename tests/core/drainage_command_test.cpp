@@ -87,14 +87,22 @@ TEST_F(DrainageCommand, CompletenessRefusesZeroConductivityAndPorosityThirty) {
 
 TEST_F(DrainageCommand, NotANumber) {
     Outcome o = Run("--ka one --kb 1 --depth 5 --perimeter 0.5 --porosity 5 --spacing 50");
-    EXPECT_EQ(o.exitCode, 1);
+    EXPECT_EQ(o.exitCode, 2);
     EXPECT_EQ(o.err, "'one' is not a valid floating point value\n");
 }
 
 TEST_F(DrainageCommand, MissingQuantityIsAUsageError) {
     Outcome o = Run("--ka 1 --kb 1 --depth 5 --perimeter 0.5 --porosity 5");
-    EXPECT_NE(o.exitCode, 0);
+    EXPECT_EQ(o.exitCode, 2);
     EXPECT_NE(o.err.find("--spacing"), std::string::npos);
+}
+
+TEST_F(DrainageCommand, UnwritableParameterFileIsAFileError) {
+    Outcome o = Run("--ka 1 --kb 1 --depth 5 --perimeter 0.5 --porosity 5 --spacing 50 --par '" +
+                    (dir / "missing" / "field.par").string() + "'");
+    EXPECT_EQ(o.exitCode, 2);
+    EXPECT_EQ(o.out, "M = 0.03200\nN = 0.20173\n");
+    EXPECT_NE(o.err, "");
 }
 
 TEST_F(DrainageCommand, WritesTheParameterFileOnRequest) {
