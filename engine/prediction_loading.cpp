@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/engine_file_error.h"
 #include "engine/first_reservoir.h"
 #include "model/text_cursor.h"
 
@@ -22,51 +24,64 @@ struct PredictionInput {
     std::vector<double> Time, Rain;
 };
 
-enum class ReadOutcome { Ok, Corrupt, NotLinear, TooManyRows };
+enum class ReadOutcome { Ok, NotLinear, TooManyRows };
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 bool IsBlankLine(const std::string& text) {
     return text.find_first_not_of(" \t") == std::string::npos;
 }
 
-// Lines 1 to 16 by position, then the column header, then the rows.
-ReadOutcome ParsePredictionInput(TextCursor& file, PredictionInput& in) {
+// Lines 1 to 16 by position, then the column header, then the rows. A file
+// that does not hold what its layout promises raises EngineFileError.
+ReadOutcome ParsePredictionInput(TextCursor& file, const std::string& path, PredictionInput& in) {
+    auto endsBefore = [&]() {
+        return EngineFileError("The input file " + Quoted(path) + " ends before line " +
+                               std::to_string(file.LineNumber()) + " of its header");
+    };
     // A header line: a label of `skip` characters, then the number.
-    auto header = [&](int skip, double& into) {
-        if (file.AtEnd()) return false;
+    auto header = [&](int skip) {
+        if (file.AtEnd()) throw endsBefore();
+        const int line = file.LineNumber();
         file.SkipChars(skip);
-        auto value = file.ReadReal();
+        std::optional<double> value = file.ReadReal();
+        if (!value) {
+            throw EngineFileError("Line " + std::to_string(line) + " of the input file " +
+                                  Quoted(path) + " holds no number after its label");
+        }
         file.SkipLine();
-        if (!value) return false;
-        into = *value;
-        return true;
+        return *value;
     };
 
     file.SkipLines(3);
-    if (file.AtEnd()) return ReadOutcome::Corrupt;
+    if (file.AtEnd()) throw endsBefore();
     in.Title1 = file.ReadLine();
-    if (file.AtEnd()) return ReadOutcome::Corrupt;
+    if (file.AtEnd()) throw endsBefore();
     in.Title2 = file.ReadLine();
     file.SkipLines(2);
     // " Maximum dead storage: ", " Initial dead storage: ", " Max.escape/time unit: "
-    if (!header(23, in.MaxSto) || !header(23, in.IniSto) || !header(23, in.MaxEsc))
-        return ReadOutcome::Corrupt;
+    in.MaxSto = header(23);
+    in.IniSto = header(23);
+    in.MaxEsc = header(23);
 
-    if (file.AtEnd()) return ReadOutcome::Corrupt;
+    if (file.AtEnd()) throw endsBefore();
     const std::string tag = file.ReadChars(4);
     file.SkipLine();
     if (tag != kLinearAlphaTag) return ReadOutcome::NotLinear;
 
     // " A coefficient : ", " Value of B is : ", " Effective porosity (%) :",
     // " Initial runoff rate : ", " Initial water level : "
-    if (!header(17, in.MCoeff) || !header(17, in.NValue) || !header(25, in.PorosityPercent) ||
-        !header(23, in.RunIni) || !header(23, in.HeadIni))
-        return ReadOutcome::Corrupt;
+    in.MCoeff = header(17);
+    in.NValue = header(17);
+    in.PorosityPercent = header(25);
+    in.RunIni = header(23);
+    in.HeadIni = header(23);
 
     // The column header: an empty line, a ruler, the titles and a ruler. A
     // file without the empty line has its second ruler third.
     std::string lead;
     for (int i = 0; i < 3; ++i) {
-        if (file.AtEnd()) return ReadOutcome::Corrupt;
+        if (file.AtEnd()) throw endsBefore();
         lead = file.ReadChars(4);
         file.SkipLine();
     }
@@ -78,11 +93,17 @@ ReadOutcome ParsePredictionInput(TextCursor& file, PredictionInput& in) {
             continue;
         }
         // The escape rate column is not read: the data set's escape rates act.
-        auto serial = file.ReadInteger();
-        auto time = file.ReadReal();
-        auto rain = file.ReadReal();
+        const int line = file.LineNumber();
+        std::optional<int32_t> serial = file.ReadInteger();
+        std::optional<double> time = serial ? file.ReadReal() : std::nullopt;
+        std::optional<double> rain = time ? file.ReadReal() : std::nullopt;
+        if (!rain) {
+            throw EngineFileError("Line " + std::to_string(line) + " of the input file " +
+                                  Quoted(path) +
+                                  " is no data row of a prediction: it needs a whole serial "
+                                  "number, time and rain");
+        }
         file.SkipLine();
-        if (!serial || !time || !rain) return ReadOutcome::Corrupt;
         if (in.Serial.size() == static_cast<std::size_t>(kPredictionCapacity))
             return ReadOutcome::TooManyRows;
         in.Serial.push_back(*serial);
@@ -91,8 +112,6 @@ ReadOutcome ParsePredictionInput(TextCursor& file, PredictionInput& in) {
     }
     return ReadOutcome::Ok;
 }
-
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 bool Refuse(Session& s, UserMessages& messages, const std::string& text) {
     messages.ShowMessage(text);
@@ -108,28 +127,29 @@ bool LoadPredictionData(Session& s, UserMessages& messages) {
     TDMOmbrel& dm = s.DMOmbrel;
     PredictionState& p = s.Prediction;
 
-    auto file = TextCursor::FromFile(dm.FileName);
-    if (!file) {
-        return Refuse(s, messages,
-                      "The file " + Quoted(dm.FileName) +
-                          "could not be opened. It may be damaged or in use by another program.");
-    }
-
     PredictionInput in;
-    switch (ParsePredictionInput(*file, in)) {
+    ReadOutcome outcome = ReadOutcome::Ok;
+    try {
+        std::optional<TextCursor> file = TextCursor::FromFile(dm.FileName);
+        if (!file) {
+            throw EngineFileError("The input file " + Quoted(dm.FileName) + " could not be opened");
+        }
+        outcome = ParsePredictionInput(*file, dm.FileName, in);
+    } catch (const EngineFileError&) {
+        s.Flags.PredNoData = true;  // no prediction, no report
+        throw;
+    }
+    switch (outcome) {
         case ReadOutcome::Ok:
             break;
-        case ReadOutcome::Corrupt:
-            return Refuse(s, messages,
-                          "Real numbers in the inputfile " + Quoted(dm.FileName) + " are corrupt");
         case ReadOutcome::NotLinear:
             return Refuse(s, messages,
-                          "The inputfile " + Quoted(dm.FileName) +
+                          "The input file " + Quoted(dm.FileName) +
                               " holds no linear alpha function (line 11 does not start with"
                               " \" Lin\"). The prediction cannot be made");
         case ReadOutcome::TooManyRows:
             return Refuse(s, messages,
-                          "The inputfile " + Quoted(dm.FileName) + " holds more than " +
+                          "The input file " + Quoted(dm.FileName) + " holds more than " +
                               std::to_string(kPredictionCapacity) +
                               " data rows. A prediction can be made for at most " +
                               std::to_string(kPredictionCapacity) + " rows");
@@ -175,7 +195,7 @@ bool LoadPredictionData(Session& s, UserMessages& messages) {
         return Refuse(s, messages,
                       "The data set holds " + std::to_string(escapeRates) +
                           " escape rates for the " + std::to_string(n) +
-                          " data rows of the inputfile. The prediction cannot be made;"
+                          " data rows of the input file. The prediction cannot be made;"
                           " please save the input data again");
     }
 

@@ -18,9 +18,11 @@ namespace tervala {
 //
 // Returns true when the data is ready for PredictSeries. Otherwise the user
 // has been told why, and s.Flags.PredNoData (data refused) or
-// s.Flags.PredTimeError (a time step of 0 or less) is set. A file that cannot
-// be read, that holds no linear alpha function or more rows than the
-// prediction holds leaves the session as it was apart from the flags.
+// s.Flags.PredTimeError (a time step of 0 or less) is set. A file that holds
+// no linear alpha function or more rows than the prediction holds leaves the
+// session as it was apart from the flags. A file that cannot be opened, or
+// whose header or rows do not hold their numbers, raises EngineFileError
+// after setting PredNoData; the session is otherwise unchanged.
 bool LoadPredictionData(Session& s, UserMessages& messages);
 
 }  // namespace tervala

@@ -1,8 +1,7 @@
 #include "engine/prediction_report.h"
 
-#include "model/file_replace.h"
+#include "engine/report_format.h"
 #include "model/input_file.h"
-#include "model/number_text.h"
 
 namespace tervala {
 namespace {
@@ -28,14 +27,14 @@ LineSet PredictionReportLines(const Session& s, const std::string& inputFileName
     lines.push_back(s.DMOmbrel.Title2);
     lines.push_back("Name of input file used: " + inputFileName);
     lines.push_back("");
-    lines.push_back("Maximum dead storage:   " + FormatFixed(p.MaxSto, 6, 2) + " mm");
-    lines.push_back("Initial dead storage:   " + FormatFixed(p.IniSto, 6, 2) + " mm");
-    lines.push_back("Max. escape/time unit:  " + FormatFixed(p.MaxEsc, 6, 2) + " ");
-    lines.push_back("Effective porosity (%): " + FormatFixed(100 * p.PorosityFrac, 6, 2));
+    lines.push_back("Maximum dead storage:   " + ReportFixed(p.MaxSto, 6, 2) + " mm");
+    lines.push_back("Initial dead storage:   " + ReportFixed(p.IniSto, 6, 2) + " mm");
+    lines.push_back("Max. escape/time unit:  " + ReportFixed(p.MaxEsc, 6, 2) + " ");
+    lines.push_back("Effective porosity (%): " + ReportFixed(100 * p.PorosityFrac, 6, 2));
     if (p.LinearAlpha == 1) {
         lines.push_back("linear function: alpha = M * Discharge + N");
-        lines.push_back("M =" + FormatFixed(s.Values.MCoeff, 10, 5) +
-                        " N =" + FormatFixed(s.Values.NValue, 10, 5));
+        lines.push_back("M =" + ReportFixed(s.Values.MCoeff, 10, 5) +
+                        " N =" + ReportFixed(s.Values.NValue, 10, 5));
     }
     lines.push_back("");
     lines.push_back("PREDICTION drainage:");
@@ -45,16 +44,16 @@ LineSet PredictionReportLines(const Session& s, const std::string& inputFileName
                     "   t       mm/t      mm/t       --        mm/t      mm ");
     lines.push_back(kRuler);
     for (int k = 1; k <= n; ++k) {
-        lines.push_back(SerialText(p.SerialNo[k]) + FormatFixed(p.Reservoir.Time[k], 10, 2) +
-                        FormatFixed(p.Reservoir.Rain[k], 10, 2) +
-                        FormatFixed(p.Reservoir.Rech[k], 10, 2) + FormatFixed(p.Alpha[k], 10, 3) +
-                        FormatFixed(p.RunPred[k], 10, 2) + FormatFixed(p.HeadPred[k], 10, 2));
+        lines.push_back(SerialText(p.SerialNo[k]) + ReportFixed(p.Reservoir.Time[k], 10, 2) +
+                        ReportFixed(p.Reservoir.Rain[k], 10, 2) +
+                        ReportFixed(p.Reservoir.Rech[k], 10, 2) + ReportFixed(p.Alpha[k], 10, 3) +
+                        ReportFixed(p.RunPred[k], 10, 2) + ReportFixed(p.HeadPred[k], 10, 2));
     }
     lines.push_back(kRuler);
     return lines;
 }
 
-bool WritePredictionReport(Session& s, UserMessages& messages) {
+void WritePredictionReport(Session& s) {
     TDMOmbrel& dm = s.DMOmbrel;
     const std::string inputName = dm.FileName;
     const std::string reportName = ReplaceExtension(inputName, ".out");
@@ -62,19 +61,19 @@ bool WritePredictionReport(Session& s, UserMessages& messages) {
     std::string text;
     for (const std::string& line : PredictionReportLines(s, inputName)) {
         text += line;
-        text += '\n';
+        text += kReportLineBreak;
     }
 
+    // FileName names the report while it is written, the input file after,
+    // also when the report could not be written.
     dm.FileName = reportName;
-    const bool written = ReplaceFileContent(reportName, text);
-    dm.FileName = inputName;
-
-    if (!written) {
-        messages.ShowMessage("The file \"" + reportName +
-                             "\" could not be written. It may be in use by another program or"
-                             " its folder may be read-only.");
+    try {
+        WriteReportFile(reportName, text);
+    } catch (...) {
+        dm.FileName = inputName;
+        throw;
     }
-    return written;
+    dm.FileName = inputName;
 }
 
 }  // namespace tervala

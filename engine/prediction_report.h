@@ -9,7 +9,6 @@
 #include <string>
 
 #include "engine/session.h"
-#include "model/messages.h"
 
 namespace tervala {
 
@@ -20,8 +19,7 @@ LineSet PredictionReportLines(const Session& s, const std::string& inputFileName
 // Writes the report to s.DMOmbrel.FileName with the extension ".out", each
 // line ended by the platform's line break, replacing an older report. While
 // the report is written FileName names it; afterwards FileName names the
-// input file again. Returns false, after telling the user, when the file
-// could not be written; no half-written report is left behind.
-bool WritePredictionReport(Session& s, UserMessages& messages);
+// input file again. Raises EngineFileError when the file cannot be written.
+void WritePredictionReport(Session& s);
 
 }  // namespace tervala

@@ -8,9 +8,12 @@ namespace tervala {
 void RunPrediction(Session& s, UserMessages& messages) {
     if (!LoadPredictionData(s, messages)) return;
     PredictSeries(s);
-    // A report that could not be written is no report: tell the caller as for
-    // refused data.
-    if (!WritePredictionReport(s, messages)) s.Flags.PredNoData = true;
+    try {
+        WritePredictionReport(s);
+    } catch (...) {
+        s.Flags.PredNoData = true;  // a report that could not be written is no report
+        throw;
+    }
 }
 
 }  // namespace tervala

@@ -5,9 +5,9 @@
 
 #include <filesystem>
 
+#include "engine/engine_file_error.h"
 #include "engine/session.h"
 #include "tests/support/prediction_hand_worked.h"
-#include "tests/support/recording_messages.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/text_files.h"
 
@@ -15,7 +15,6 @@ namespace tervala {
 namespace {
 
 using testing::ReadTextFile;
-using testing::RecordingMessages;
 using testing::ScratchFolder;
 using testing::WriteTextFile;
 
@@ -129,9 +128,7 @@ TEST(PredictionReport, IsWrittenBesideTheInputFileAndFileNameNamesTheInputAgain)
     ScratchFolder dir;
     Session s = HandWorkedThreeRows();
     s.DMOmbrel.FileName = dir.File("field.inp");
-    RecordingMessages messages;
-    ASSERT_TRUE(WritePredictionReport(s, messages));
-    EXPECT_TRUE(messages.messages.empty());
+    WritePredictionReport(s);
     EXPECT_EQ(s.DMOmbrel.FileName, dir.File("field.inp"));
     std::string expected = kThreeRowReport;
     expected.replace(expected.find("/data/field.inp"), 15, dir.File("field.inp"));
@@ -143,24 +140,24 @@ TEST(PredictionReport, ReplacesAnOlderReport) {
     WriteTextFile(dir.File("field.out"), std::string(5000, '#'));
     Session s = HandWorkedThreeRows();
     s.DMOmbrel.FileName = dir.File("field.inp");
-    RecordingMessages messages;
-    ASSERT_TRUE(WritePredictionReport(s, messages));
+    WritePredictionReport(s);
     EXPECT_EQ(ReadTextFile(dir.File("field.out")).substr(0, 26), "RESULTS OF Ombrel PROGRAM\n");
     EXPECT_EQ(ReadTextFile(dir.File("field.out")).find('#'), std::string::npos);
 }
 
-TEST(PredictionReport, AFolderThatCannotTakeTheReportIsToldAndNothingIsClaimed) {
+TEST(PredictionReport, AReportThatCannotBeWrittenRaisesAFileErrorAndFileNameIsTheInputAgain) {
     ScratchFolder dir;
     Session s = HandWorkedThreeRows();
     // The report's name is taken by a folder, so the file cannot be created.
     std::filesystem::create_directory(dir.File("field.out"));
     s.DMOmbrel.FileName = dir.File("field.inp");
-    RecordingMessages messages;
-    EXPECT_FALSE(WritePredictionReport(s, messages));
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0], "The file \"" + dir.File("field.out") +
-                                        "\" could not be written. It may be in use by another "
-                                        "program or its folder may be read-only.");
+    try {
+        WritePredictionReport(s);
+        ADD_FAILURE() << "no error raised";
+    } catch (const EngineFileError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "The file \"" + dir.File("field.out") + "\" could not be written");
+    }
     EXPECT_EQ(s.DMOmbrel.FileName, dir.File("field.inp"));
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("field.out")));
 }

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "engine/engine_file_error.h"
 #include "engine/prediction.h"
 #include "engine/session.h"
 #include "tests/support/prediction_hand_worked.h"
@@ -64,6 +65,20 @@ class PredictionRun : public ::testing::Test {
             }
         }
         return lines;
+    }
+
+    // An input file that does not hold its layout: the error names the place,
+    // nothing is shown, the flag is set and no report is written.
+    void ExpectFileError(const std::string& text) {
+        try {
+            RunPrediction(s, messages);
+            ADD_FAILURE() << "no error raised";
+        } catch (const EngineFileError& e) {
+            EXPECT_EQ(std::string(e.what()), text);
+        }
+        EXPECT_TRUE(messages.messages.empty());
+        EXPECT_TRUE(s.Flags.PredNoData);
+        EXPECT_FALSE(std::filesystem::exists(report));
     }
 
     // A refused run: one message, the flag, no report, no prediction.
@@ -207,7 +222,7 @@ TEST_F(PredictionRun, MoreThanFiveHundredAndOneRowsAreRefusedBeforeTheRun) {
     Save(PredictionInputHeader{}, rows);
     s.Values.MCoeff = 9;
     RunPrediction(s, messages);
-    ExpectRefused("The inputfile \"" + input +
+    ExpectRefused("The input file \"" + input +
                   "\" holds more than 501 data rows. A prediction can be made for at most 501 "
                   "rows");
     EXPECT_EQ(s.Values.MCoeff, 9.0);  // the refused file changed nothing
@@ -220,7 +235,7 @@ TEST_F(PredictionRun, LineElevenWithoutTheLinearTagIsRefused) {
     s.Values.MCoeff = 9;
     s.DMOmbrel.Title1 = "kept";
     RunPrediction(s, messages);
-    ExpectRefused("The inputfile \"" + input +
+    ExpectRefused("The input file \"" + input +
                   "\" holds no linear alpha function (line 11 does not start with \" Lin\"). "
                   "The prediction cannot be made");
     EXPECT_EQ(s.Values.MCoeff, 9.0);
@@ -243,7 +258,7 @@ TEST_F(PredictionRun, FewerEscapeRatesThanRowsAreRefusedBeforeTheRun) {
     s.DMOmbrel.NrOfData = 2;  // the data set knows only two rows
     RunPrediction(s, messages);
     ExpectRefused(
-        "The data set holds 2 escape rates for the 3 data rows of the inputfile. The prediction "
+        "The data set holds 2 escape rates for the 3 data rows of the input file. The prediction "
         "cannot be made; please save the input data again");
 }
 
@@ -252,7 +267,7 @@ TEST_F(PredictionRun, AShortEscapeSeriesIsRefusedWhateverTheRowCountSays) {
     s.DMOmbrel.NrOfData = 3;
     RunPrediction(s, messages);
     ExpectRefused(
-        "The data set holds 1 escape rates for the 3 data rows of the inputfile. The prediction "
+        "The data set holds 1 escape rates for the 3 data rows of the input file. The prediction "
         "cannot be made; please save the input data again");
 }
 
@@ -353,51 +368,58 @@ TEST_F(PredictionRun, AGoodRunAfterARefusedOneClearsTheFlags) {
     EXPECT_EQ(ReadTextFile(report), ThreeRowReport(input));
 }
 
-TEST_F(PredictionRun, ARowThatIsNoNumberIsRefusedAsCorrupt) {
+TEST_F(PredictionRun, ARowThatIsNoNumberRaisesAFileError) {
     Save(PredictionInputHeader{},
          {PredictionRow(1, 1, 40, 5), "    2        two       0.00       5.00"});
     s.Values.MCoeff = 9;
-    RunPrediction(s, messages);
-    ExpectRefused("Real numbers in the inputfile \"" + input + "\" are corrupt");
-    EXPECT_EQ(s.Values.MCoeff, 9.0);
+    ExpectFileError("Line 22 of the input file \"" + input +
+                    "\" is no data row of a prediction: it needs a whole serial number, time "
+                    "and rain");
+    EXPECT_EQ(s.Values.MCoeff, 9.0);  // nothing taken over from a damaged file
 }
 
-TEST_F(PredictionRun, ASerialThatIsNoWholeNumberIsRefusedAsCorrupt) {
+TEST_F(PredictionRun, ASerialThatIsNoWholeNumberRaisesAFileError) {
     Save(PredictionInputHeader{},
          {PredictionRow(1, 1, 40, 5), "  2.5         2.00       0.00       5.00"});
-    RunPrediction(s, messages);
-    ExpectRefused("Real numbers in the inputfile \"" + input + "\" are corrupt");
+    ExpectFileError("Line 22 of the input file \"" + input +
+                    "\" is no data row of a prediction: it needs a whole serial number, time "
+                    "and rain");
 }
 
-TEST_F(PredictionRun, ARowCutShortIsRefusedAsCorrupt) {
+TEST_F(PredictionRun, ARowCutShortRaisesAFileError) {
     Save(PredictionInputHeader{}, {PredictionRow(1, 1, 40, 5), "    2         2.00"});
-    RunPrediction(s, messages);
-    ExpectRefused("Real numbers in the inputfile \"" + input + "\" are corrupt");
+    ExpectFileError("Line 22 of the input file \"" + input +
+                    "\" is no data row of a prediction: it needs a whole serial number, time "
+                    "and rain");
 }
 
-TEST_F(PredictionRun, AHeaderValueThatIsNoNumberIsRefusedAsCorrupt) {
+TEST_F(PredictionRun, AHeaderValueThatIsNoNumberRaisesAFileError) {
     PredictionInputHeader h;
     h.nValue = "missing";
     Save(h, kThreeRows);
-    RunPrediction(s, messages);
-    ExpectRefused("Real numbers in the inputfile \"" + input + "\" are corrupt");
+    ExpectFileError("Line 13 of the input file \"" + input + "\" holds no number after its label");
 }
 
-TEST_F(PredictionRun, AFileCutOffInItsHeaderIsRefusedAsCorrupt) {
+TEST_F(PredictionRun, AFileCutOffInItsHeaderRaisesAFileError) {
     std::string text = PredictionInputText(PredictionInputHeader{}, kThreeRows);
     text = text.substr(0, text.find(" Initial runoff rate"));
     Save(text, {5, 5, 5});
-    RunPrediction(s, messages);
-    ExpectRefused("Real numbers in the inputfile \"" + input + "\" are corrupt");
+    ExpectFileError("The input file \"" + input + "\" ends before line 15 of its header");
 }
 
-TEST_F(PredictionRun, AMissingInputFileIsToldAndNothingIsWritten) {
+TEST_F(PredictionRun, AMissingInputFileRaisesAFileError) {
     s.DMOmbrel.FileName = input;
     s.DMOmbrel.NrOfData = 3;
     s.DMOmbrel.EscData = {5, 5, 5};
-    RunPrediction(s, messages);
-    ExpectRefused("The file \"" + input +
-                  "\"could not be opened. It may be damaged or in use by another program.");
+    ExpectFileError("The input file \"" + input + "\" could not be opened");
+}
+
+TEST_F(PredictionRun, AReportThatCannotBeWrittenRaisesAFileErrorAndSetsTheFlag) {
+    Save(PredictionInputHeader{}, kThreeRows);
+    std::filesystem::create_directory(report);  // the report's name is taken by a folder
+    EXPECT_THROW(RunPrediction(s, messages), EngineFileError);
+    EXPECT_TRUE(s.Flags.PredNoData);
+    EXPECT_EQ(s.DMOmbrel.FileName, input);
 }
 
 TEST_F(PredictionRun, AnInputFileWithAnotherExtensionGetsItsReportBesideIt) {
