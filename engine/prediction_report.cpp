@@ -55,8 +55,11 @@ LineSet PredictionReportLines(const Session& s, const std::string& inputFileName
 
 void WritePredictionReport(Session& s) {
     TDMOmbrel& dm = s.DMOmbrel;
-    const std::string inputName = dm.FileName;
-    const std::string reportName = ReplaceExtension(inputName, ".out");
+    // As the analysis reports: the report takes the input's base name, and
+    // the input is named with ".inp" in line 5 and in FileName afterwards,
+    // also when the report could not be written.
+    const std::string reportName = ReplaceExtension(dm.FileName, ".out");
+    const std::string inputName = ReplaceExtension(reportName, ".inp");
 
     std::string text;
     for (const std::string& line : PredictionReportLines(s, inputName)) {
@@ -64,8 +67,6 @@ void WritePredictionReport(Session& s) {
         text += kReportLineBreak;
     }
 
-    // FileName names the report while it is written, the input file after,
-    // also when the report could not be written.
     dm.FileName = reportName;
     try {
         WriteReportFile(reportName, text);

@@ -19,7 +19,8 @@ LineSet PredictionReportLines(const Session& s, const std::string& inputFileName
 // Writes the report to s.DMOmbrel.FileName with the extension ".out", each
 // line ended by the platform's line break, replacing an older report. While
 // the report is written FileName names it; afterwards FileName names the
-// input file again. Raises EngineFileError when the file cannot be written.
+// input file with the extension ".inp", the name line 5 prints. Raises
+// EngineFileError when the file cannot be written.
 void WritePredictionReport(Session& s);
 
 }  // namespace tervala

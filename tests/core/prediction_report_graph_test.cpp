@@ -8,8 +8,7 @@
 #include "model/graph_report_probe.h"
 #include "tests/support/prediction_input_text.h"
 #include "tests/support/recording_messages.h"
-#include "tests/support/scratch_folder.h"
-#include "tests/support/text_files.h"
+#include "tests/support/temp_dir.h"
 
 namespace tervala {
 namespace {
@@ -18,18 +17,18 @@ using testing::PredictionInputHeader;
 using testing::PredictionInputText;
 using testing::PredictionRow;
 using testing::RecordingMessages;
-using testing::ScratchFolder;
-using testing::WriteTextFile;
+using testing::TempDir;
+using testing::WriteBytes;
 
 TEST(PredictionReportForGraphs, EveryPredictedRowIsReadBackWithTheAlphaFunction) {
-    ScratchFolder dir;
+    TempDir dir;
     Session s;
     RecordingMessages messages;
     PredictionInputHeader h;
     h.nValue = "-2.0000E-002";
-    WriteTextFile(dir.File("field.inp"),
-                  PredictionInputText(h, {PredictionRow(1, 1, 40, 5), PredictionRow(2, 2, 0, 5),
-                                          PredictionRow(3, 3, 10, 5)}));
+    WriteBytes(dir.File("field.inp"),
+               PredictionInputText(h, {PredictionRow(1, 1, 40, 5), PredictionRow(2, 2, 0, 5),
+                                       PredictionRow(3, 3, 10, 5)}));
     s.DMOmbrel.FileName = dir.File("field.inp");
     s.DMOmbrel.NrOfData = 3;
     s.DMOmbrel.EscData = {5, 5, 5};

@@ -8,15 +8,14 @@
 #include "engine/engine_file_error.h"
 #include "engine/session.h"
 #include "tests/support/prediction_hand_worked.h"
-#include "tests/support/scratch_folder.h"
-#include "tests/support/text_files.h"
+#include "tests/support/temp_dir.h"
 
 namespace tervala {
 namespace {
 
-using testing::ReadTextFile;
-using testing::ScratchFolder;
-using testing::WriteTextFile;
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
 
 // Rows 1..n with the given serials and values; everything else 0.
 Session WithRows(const std::vector<int>& serials) {
@@ -125,28 +124,28 @@ TEST(PredictionReport, WideValuesWidenTheirFieldsInsteadOfBeingCut) {
 }
 
 TEST(PredictionReport, IsWrittenBesideTheInputFileAndFileNameNamesTheInputAgain) {
-    ScratchFolder dir;
+    TempDir dir;
     Session s = HandWorkedThreeRows();
     s.DMOmbrel.FileName = dir.File("field.inp");
     WritePredictionReport(s);
     EXPECT_EQ(s.DMOmbrel.FileName, dir.File("field.inp"));
     std::string expected = kThreeRowReport;
     expected.replace(expected.find("/data/field.inp"), 15, dir.File("field.inp"));
-    EXPECT_EQ(ReadTextFile(dir.File("field.out")), expected);
+    EXPECT_EQ(ReadBytes(dir.File("field.out")), expected);
 }
 
 TEST(PredictionReport, ReplacesAnOlderReport) {
-    ScratchFolder dir;
-    WriteTextFile(dir.File("field.out"), std::string(5000, '#'));
+    TempDir dir;
+    WriteBytes(dir.File("field.out"), std::string(5000, '#'));
     Session s = HandWorkedThreeRows();
     s.DMOmbrel.FileName = dir.File("field.inp");
     WritePredictionReport(s);
-    EXPECT_EQ(ReadTextFile(dir.File("field.out")).substr(0, 26), "RESULTS OF Ombrel PROGRAM\n");
-    EXPECT_EQ(ReadTextFile(dir.File("field.out")).find('#'), std::string::npos);
+    EXPECT_EQ(ReadBytes(dir.File("field.out")).substr(0, 26), "RESULTS OF Ombrel PROGRAM\n");
+    EXPECT_EQ(ReadBytes(dir.File("field.out")).find('#'), std::string::npos);
 }
 
 TEST(PredictionReport, AReportThatCannotBeWrittenRaisesAFileErrorAndFileNameIsTheInputAgain) {
-    ScratchFolder dir;
+    TempDir dir;
     Session s = HandWorkedThreeRows();
     // The report's name is taken by a folder, so the file cannot be created.
     std::filesystem::create_directory(dir.File("field.out"));

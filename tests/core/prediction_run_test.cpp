@@ -11,8 +11,7 @@
 #include "tests/support/prediction_hand_worked.h"
 #include "tests/support/prediction_input_text.h"
 #include "tests/support/recording_messages.h"
-#include "tests/support/scratch_folder.h"
-#include "tests/support/text_files.h"
+#include "tests/support/temp_dir.h"
 
 namespace tervala {
 namespace {
@@ -20,10 +19,10 @@ namespace {
 using testing::PredictionInputHeader;
 using testing::PredictionInputText;
 using testing::PredictionRow;
-using testing::ReadTextFile;
+using testing::ReadBytes;
 using testing::RecordingMessages;
-using testing::ScratchFolder;
-using testing::WriteTextFile;
+using testing::TempDir;
+using testing::WriteBytes;
 
 // The hand-worked case of tests/support/prediction_hand_worked.h.
 const std::vector<std::string> kThreeRows = {PredictionRow(1, 1, 40, 5), PredictionRow(2, 2, 0, 5),
@@ -35,7 +34,7 @@ std::string ThreeRowReport(const std::string& inputName) {
 
 class PredictionRun : public ::testing::Test {
   protected:
-    ScratchFolder dir;
+    TempDir dir;
     Session s;
     RecordingMessages messages;
     std::string input = dir.File("field.inp");
@@ -44,7 +43,7 @@ class PredictionRun : public ::testing::Test {
     // Saves the file and gives the data set one escape rate per row, as
     // Save/Run leaves it.
     void Save(const std::string& text, std::vector<double> escapeRates) {
-        WriteTextFile(input, text);
+        WriteBytes(input, text);
         s.DMOmbrel.FileName = input;
         s.DMOmbrel.NrOfData = static_cast<int>(escapeRates.size());
         s.DMOmbrel.EscData = std::move(escapeRates);
@@ -55,7 +54,7 @@ class PredictionRun : public ::testing::Test {
 
     std::vector<std::string> ReportLines() {
         std::vector<std::string> lines;
-        std::string text = ReadTextFile(report), line;
+        std::string text = ReadBytes(report), line;
         for (char c : text) {
             if (c == '\n') {
                 lines.push_back(line);
@@ -97,7 +96,7 @@ TEST_F(PredictionRun, HandWorkedThreeRowsGiveTheReportByteForByte) {
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_FALSE(s.Flags.PredNoData);
     EXPECT_FALSE(s.Flags.PredTimeError);
-    EXPECT_EQ(ReadTextFile(report), ThreeRowReport(input));
+    EXPECT_EQ(ReadBytes(report), ThreeRowReport(input));
     EXPECT_EQ(ReportLines().size(), 22u);
 }
 
@@ -108,14 +107,14 @@ TEST_F(PredictionRun, FileWithLineFeedsOnlyAndNoEmptyLineBeforeTheTableReadsTheS
     Save(h, kThreeRows);
     RunPrediction(s, messages);
     EXPECT_TRUE(messages.messages.empty());
-    EXPECT_EQ(ReadTextFile(report), ThreeRowReport(input));
+    EXPECT_EQ(ReadBytes(report), ThreeRowReport(input));
 }
 
 TEST_F(PredictionRun, EmptyLinesAfterTheLastRowAreNoRows) {
     Save(PredictionInputText(PredictionInputHeader{}, kThreeRows) + "\r\n  \r\n", {5, 5, 5});
     RunPrediction(s, messages);
     EXPECT_EQ(s.Prediction.PredRowCount, 3);
-    EXPECT_EQ(ReadTextFile(report), ThreeRowReport(input));
+    EXPECT_EQ(ReadBytes(report), ThreeRowReport(input));
 }
 
 TEST_F(PredictionRun, TimesBelowOneInExponentFormAreRead) {
@@ -349,11 +348,11 @@ TEST_F(PredictionRun, EqualTimesAreATimeSequenceError) {
 }
 
 TEST_F(PredictionRun, ARefusedRunLeavesAnOlderReportInPlace) {
-    WriteTextFile(report, "older report\n");
+    WriteBytes(report, "older report\n");
     Save(PredictionInputHeader{}, {PredictionRow(1, 1, 40, 5), PredictionRow(2, 1, 0, 5)});
     RunPrediction(s, messages);
     EXPECT_TRUE(s.Flags.PredNoData);
-    EXPECT_EQ(ReadTextFile(report), "older report\n");
+    EXPECT_EQ(ReadBytes(report), "older report\n");
 }
 
 TEST_F(PredictionRun, AGoodRunAfterARefusedOneClearsTheFlags) {
@@ -365,7 +364,7 @@ TEST_F(PredictionRun, AGoodRunAfterARefusedOneClearsTheFlags) {
     RunPrediction(s, messages);
     EXPECT_FALSE(s.Flags.PredNoData);
     EXPECT_FALSE(s.Flags.PredTimeError);
-    EXPECT_EQ(ReadTextFile(report), ThreeRowReport(input));
+    EXPECT_EQ(ReadBytes(report), ThreeRowReport(input));
 }
 
 TEST_F(PredictionRun, ARowThatIsNoNumberRaisesAFileError) {
@@ -423,12 +422,13 @@ TEST_F(PredictionRun, AReportThatCannotBeWrittenRaisesAFileErrorAndSetsTheFlag) 
 }
 
 TEST_F(PredictionRun, AnInputFileWithAnotherExtensionGetsItsReportBesideIt) {
+    // As the analysis reports do, the report and FileName name the input with
+    // ".inp" afterwards.
     input = dir.File("field.txt");
     Save(PredictionInputHeader{}, kThreeRows);
     RunPrediction(s, messages);
-    EXPECT_EQ(ReadTextFile(report), ThreeRowReport(input));
-    // The data set still names the file that was read.
-    EXPECT_EQ(s.DMOmbrel.FileName, input);
+    EXPECT_EQ(ReadBytes(report), ThreeRowReport(dir.File("field.inp")));
+    EXPECT_EQ(s.DMOmbrel.FileName, dir.File("field.inp"));
 }
 
 }  // namespace

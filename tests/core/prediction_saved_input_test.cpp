@@ -10,17 +10,16 @@
 #include "tests/support/prediction_hand_worked.h"
 #include "tests/support/prediction_input_text.h"
 #include "tests/support/recording_messages.h"
-#include "tests/support/scratch_folder.h"
-#include "tests/support/text_files.h"
+#include "tests/support/temp_dir.h"
 
 namespace tervala {
 namespace {
 
 using testing::HandWorkedThreeRowReport;
-using testing::ReadTextFile;
+using testing::ReadBytes;
 using testing::RecordingMessages;
-using testing::ScratchFolder;
-using testing::WriteTextFile;
+using testing::TempDir;
+using testing::WriteBytes;
 
 // The data set as Save/Run leaves it for the hand-worked case.
 void FillHandWorked(Session& s, const std::string& fileName) {
@@ -46,7 +45,7 @@ void FillHandWorked(Session& s, const std::string& fileName) {
 }
 
 TEST(PredictionOnSavedInput, WrittenByTheProgramGivesTheHandWorkedReport) {
-    ScratchFolder dir;
+    TempDir dir;
     Session s;
     RecordingMessages messages;
     FillHandWorked(s, dir.File("field.inp"));
@@ -54,13 +53,13 @@ TEST(PredictionOnSavedInput, WrittenByTheProgramGivesTheHandWorkedReport) {
     RunPrediction(s, messages);
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_FALSE(s.Flags.PredNoData || s.Flags.PredTimeError);
-    EXPECT_EQ(ReadTextFile(dir.File("field.out")), HandWorkedThreeRowReport(dir.File("field.inp")));
+    EXPECT_EQ(ReadBytes(dir.File("field.out")), HandWorkedThreeRowReport(dir.File("field.inp")));
 }
 
 TEST(PredictionOnSavedInput, ValuesAreTheOnesTheFileHoldsNotTheOnesTyped) {
     // The file keeps the porosity to two decimals and the alpha function to
     // five significant digits; the run uses what the file holds.
-    ScratchFolder dir;
+    TempDir dir;
     Session s;
     RecordingMessages messages;
     FillHandWorked(s, dir.File("field.inp"));
@@ -75,7 +74,7 @@ TEST(PredictionOnSavedInput, ValuesAreTheOnesTheFileHoldsNotTheOnesTyped) {
 TEST(PredictionOnSavedInput, SmallTimesAndValuesInExponentFormAreReadBack) {
     // Times 0.25, 0.5, 0.75 are written as " 2.500E-0001" and so on, the
     // start discharge 0.5 as " 5.0E-0001". Steps of a quarter let less escape.
-    ScratchFolder dir;
+    TempDir dir;
     Session s;
     RecordingMessages messages;
     FillHandWorked(s, dir.File("field.inp"));
@@ -95,7 +94,7 @@ TEST(PredictionOnSavedInput, SmallTimesAndValuesInExponentFormAreReadBack) {
 TEST(PredictionOnSavedInput, RowsLeftOutOfTheFileAreNotPredicted) {
     // Save/Run writes only the complete rows, numbered from 1, then packs the
     // data set; the prediction sees the packed rows.
-    ScratchFolder dir;
+    TempDir dir;
     Session s;
     RecordingMessages messages;
     FillHandWorked(s, dir.File("field.inp"));
@@ -108,18 +107,18 @@ TEST(PredictionOnSavedInput, RowsLeftOutOfTheFileAreNotPredicted) {
     s.DMOmbrel.NrOfData = 3;
     s.DMOmbrel.EscData = {5, 5, 5};
     RunPrediction(s, messages);
-    EXPECT_EQ(ReadTextFile(dir.File("field.out")), HandWorkedThreeRowReport(dir.File("field.inp")));
+    EXPECT_EQ(ReadBytes(dir.File("field.out")), HandWorkedThreeRowReport(dir.File("field.inp")));
 }
 
 TEST(PredictionOnSavedInput, OpenedWithTheInputReaderThenRunGivesTheHandWorkedReport) {
     // The way the batch command and "Open input" come to a prediction: the
     // data set is filled from the file, escape rates included.
-    ScratchFolder dir;
+    TempDir dir;
     const std::string input = dir.File("field.inp");
-    WriteTextFile(input, testing::PredictionInputText(testing::PredictionInputHeader{},
-                                                      {testing::PredictionRow(1, 1, 40, 5),
-                                                       testing::PredictionRow(2, 2, 0, 5),
-                                                       testing::PredictionRow(3, 3, 10, 5)}));
+    WriteBytes(input, testing::PredictionInputText(
+                          testing::PredictionInputHeader{},
+                          {testing::PredictionRow(1, 1, 40, 5), testing::PredictionRow(2, 2, 0, 5),
+                           testing::PredictionRow(3, 3, 10, 5)}));
     Session s;
     RecordingMessages messages;
     s.DMOmbrel.FileName = input;
@@ -127,17 +126,16 @@ TEST(PredictionOnSavedInput, OpenedWithTheInputReaderThenRunGivesTheHandWorkedRe
     ASSERT_TRUE(s.DMOmbrel.PredictionMode);
     RunPrediction(s, messages);
     EXPECT_TRUE(messages.messages.empty());
-    EXPECT_EQ(ReadTextFile(dir.File("field.out")), HandWorkedThreeRowReport(input));
+    EXPECT_EQ(ReadBytes(dir.File("field.out")), HandWorkedThreeRowReport(input));
 }
 
 TEST(PredictionOnSavedInput, TheVidoraExamplePredictsEveryDay) {
     // 90 daily rows. Row 1: deficit 50 - 45 = 5, recharge 24.8 - 5 = 19.8.
     // Row 2: no rain; alpha 0.04 * 2 + 0.05 = 0.13, E = exp(-0.13) = 0.8780954;
     // discharge 2 E = 1.756, head 300 E = 263.43.
-    ScratchFolder dir;
+    TempDir dir;
     const std::string input = dir.File("VidoraPrediction.inp");
-    WriteTextFile(input,
-                  ReadTextFile(std::string(TERVALA_SOURCE_DIR) + "/Data/VidoraPrediction.inp"));
+    WriteBytes(input, ReadBytes(std::string(TERVALA_SOURCE_DIR) + "/Data/VidoraPrediction.inp"));
     Session s;
     RecordingMessages messages;
     s.DMOmbrel.FileName = input;
@@ -145,7 +143,7 @@ TEST(PredictionOnSavedInput, TheVidoraExamplePredictsEveryDay) {
     RunPrediction(s, messages);
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_FALSE(s.Flags.PredNoData || s.Flags.PredTimeError);
-    const std::string report = ReadTextFile(dir.File("VidoraPrediction.out"));
+    const std::string report = ReadBytes(dir.File("VidoraPrediction.out"));
     EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 18 + 90 + 1);
     EXPECT_NE(report.find("\n   1      1.00     24.80     19.80     0.000      2.00    300.00\n"
                           "   2      2.00      0.00      0.00     0.130      1.76    263.43\n"),
