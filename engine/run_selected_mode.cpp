@@ -45,7 +45,10 @@ RunOutcome RunSelectedMode(Session& s, UserMessages& messages, RunProgress& prog
 RunVerdict JudgeRun(Session& s, const RunOutcome& outcome) {
     const EngineFlags& f = s.Flags;
     if (!f.AnalysisOk) return RunVerdict::Refused;
-    if (!(f.MaxStoOk && !f.PredTimeError && !s.DMOmbrel.RunFailed && !outcome.RunCancelled)) {
+    // A time going back stops an analysis without a report, even when the
+    // rows before it found the maximum storage positive.
+    if (!(f.MaxStoOk && !f.PredTimeError && !f.TimeSeqError && !s.DMOmbrel.RunFailed &&
+          !outcome.RunCancelled)) {
         s.DMOmbrel.RunFailed = false;
         return RunVerdict::Failed;
     }

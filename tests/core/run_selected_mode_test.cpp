@@ -150,6 +150,9 @@ TEST(JudgeRun, DataErrorOfAGoodLookingRunIsAFailure) {
     s.Flags.PredTimeError = true;
     EXPECT_EQ(JudgeRun(s, RunOutcome{}), RunVerdict::Failed);
     s.Flags.PredTimeError = false;
+    s.Flags.TimeSeqError = true;  // no report was written
+    EXPECT_EQ(JudgeRun(s, RunOutcome{}), RunVerdict::Failed);
+    s.Flags.TimeSeqError = false;
     EXPECT_EQ(JudgeRun(s, RunOutcome{}), RunVerdict::Good);
     s.Flags.AnalysisOk = false;
     EXPECT_EQ(JudgeRun(s, RunOutcome{}), RunVerdict::Refused);
