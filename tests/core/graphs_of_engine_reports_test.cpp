@@ -10,10 +10,15 @@
 #include <vector>
 
 #include "engine/prediction.h"
+#include "engine/run_selected_mode.h"
 #include "engine/session.h"
 #include "graphs/show_graphics.h"
+#include "model/fit_trend_reader.h"
 #include "model/graph_data_reader.h"
 #include "model/graph_report_probe.h"
+#include "model/input_file.h"
+#include "model/report_loading.h"
+#include "tests/core/analysis_reports_expected.h"
 #include "tests/support/prediction_input_text.h"
 #include "tests/support/recording_messages.h"
 #include "tests/support/recording_surface.h"
@@ -75,7 +80,149 @@ struct PredictionReport {
     }
 };
 
+std::string WithCrLf(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+// An analysis run as the window makes it: the input file opened, the mode
+// of the file selected, Save/Run's dispatch, then the report loaded for the
+// Output tab (which tells a head report by its second line) and chosen for
+// the graphs. The inputs and their reports are the hand-worked ones of the
+// analysis tests.
+struct AnalysisReport {
+    ScratchFolder dir;
+    Session s;
+    RecordingMessages messages;
+    std::string report;
+
+    AnalysisReport(const char* inputText, bool head) {
+        std::string input = dir.File("field.inp");
+        WriteTextFile(input, WithCrLf(inputText));
+        TDMOmbrel& dm = s.DMOmbrel;
+        dm.FileName = input;
+        if (!ReadInputFile(dm, s.Values, messages, false).ok) return;
+        if (head) {
+            dm.ModeTag = kHeadTag;
+            dm.DischargeMode = false;
+            dm.HeadMode = true;
+            dm.PredictionMode = false;
+        }
+        s.Flags.CheckOnly = true;
+        SilentProgress progress;
+        RunSelectedMode(s, messages, progress);
+        report = dir.File("field.out");
+        dm.ModeTag.clear();
+        LoadReport(dm, report, messages);
+        dm.LastFileName = report;
+    }
+};
+
 }  // namespace
+
+TEST(GraphsOfEngineReports, ThreeRowDischargeReportGivesThreeRowsAndHyphens) {
+    AnalysisReport a(expected::kSerialsInput, false);
+    ASSERT_TRUE(a.messages.messages.empty());
+    ASSERT_EQ(LinesOf(ReadTextFile(a.report)).size(), 25u);
+    ASSERT_TRUE(ProbeGraphReport(a.s.DMOmbrel, a.messages));
+    EXPECT_EQ(a.s.DMOmbrel.GraphTag, "----");
+    EXPECT_EQ(a.s.DMOmbrel.Title1, "Serials 7, 42 and 123");
+    EXPECT_EQ(a.s.DMOmbrel.Title2, "three rows");
+
+    ASSERT_EQ(
+        ReadGraphData(a.s.DMOmbrel, a.s.Values, GraphKind::ObservedCalculatedInTime, a.messages),
+        GraphReadOutcome::Read);
+    const GraphSeries& g = a.s.DMOmbrel.Graph;
+    EXPECT_EQ(a.s.DMOmbrel.NrOfData, 3);
+    EXPECT_EQ(a.s.DMOmbrel.RowCheck, (DataArrayI{7, 42, 123}));
+    EXPECT_EQ(g.Time, (Reals{1, 2, 3}));
+    EXPECT_EQ(g.Rain, (Reals{40, 0, 10}));
+    EXPECT_EQ(g.Recharge, (Reals{10, 10, 0.5}));
+    EXPECT_EQ(g.Observed, (Reals{3, 2, 2.5}));
+    EXPECT_EQ(g.Alpha, (Reals{0, 0, 0}));
+    EXPECT_EQ(g.Calculated, (Reals{3, 3, 3}));
+    EXPECT_EQ(a.s.Values.Trend.RSquare, 0.82);
+
+    // Its fit file says the quadratic trend is not to be drawn.
+    a.s.Values.Trend.TrendValid = true;
+    ASSERT_TRUE(ReadFitTrend(a.s.DMOmbrel, a.s.Values.Trend, a.messages));
+    EXPECT_FALSE(a.s.Values.Trend.TrendValid);
+    EXPECT_EQ(a.s.Values.Trend.TrendA, 0);
+}
+
+TEST(GraphsOfEngineReports, TwelveRowDischargeReportGraphs) {
+    AnalysisReport a(expected::kTwelveInput, false);
+    ASSERT_TRUE(a.messages.messages.empty());
+    a.s.DMOmbrel.Title1 = "typed on the Input tab";
+    ASSERT_TRUE(ProbeGraphReport(a.s.DMOmbrel, a.messages));
+    ASSERT_TRUE(ReadFitTrend(a.s.DMOmbrel, a.s.Values.Trend, a.messages));
+    EXPECT_TRUE(a.s.Values.Trend.TrendValid);
+    EXPECT_EQ(a.s.Values.Trend.TrendA, 0.00284);
+    EXPECT_EQ(a.s.Values.Trend.TrendB, -0.00617);
+    EXPECT_EQ(a.s.Values.Trend.TrendC, 3.00963);
+
+    ASSERT_EQ(
+        ReadGraphData(a.s.DMOmbrel, a.s.Values, GraphKind::CalculatedAgainstObserved, a.messages),
+        GraphReadOutcome::Read);
+    EXPECT_EQ(a.s.DMOmbrel.NrOfData, 12);
+    EXPECT_EQ(a.s.Values.Trend.RSquare, 0.99);
+    EXPECT_EQ(a.s.DMOmbrel.Graph.Time, a.s.DMOmbrel.Graph.Observed);
+    EXPECT_EQ(a.s.DMOmbrel.Graph.Time[1], 2.46);
+
+    // Observed and calculated in time: runoff 2.00 .. 4.38, 4.818 with the
+    // margin: bounds 2 .. 5, 3 intervals raised to 4, ticks 5, 4.25, 3.5,
+    // 2.75, 2 written with one decimal (halves away from zero). Time 1 .. 12:
+    // step 4, bounds 0 .. 16.
+    ASSERT_EQ(
+        ReadGraphData(a.s.DMOmbrel, a.s.Values, GraphKind::ObservedCalculatedInTime, a.messages),
+        GraphReadOutcome::Read);
+    testing::RecordingSurface surface;
+    ShowGraphics(surface,
+                 GraphInput{a.s.DMOmbrel, a.s.Values, GraphKind::ObservedCalculatedInTime, true},
+                 nullptr);
+    std::vector<std::string> ticks;
+    for (const auto& t : surface.Texts()) ticks.push_back(t.text);
+    std::vector<std::string> expectedTicks = {"5.0", "4.3", "3.5", "2.8",  "2.0",
+                                              "0.0", "4.0", "8.0", "12.0", "16.0"};
+    ASSERT_GE(ticks.size(), expectedTicks.size());
+    EXPECT_EQ(std::vector<std::string>(ticks.end() - expectedTicks.size(), ticks.end()),
+              expectedTicks);
+    EXPECT_EQ(surface.Texts()[0].text, "Twelve rows");
+}
+
+TEST(GraphsOfEngineReports, HeadReportIsTaggedRecoAndGivesTheLastHead) {
+    AnalysisReport a(expected::kHead3Input, true);
+    ASSERT_TRUE(a.messages.messages.empty());
+    ASSERT_EQ(LinesOf(ReadTextFile(a.report)).size(), 27u);
+    ASSERT_EQ(a.s.DMOmbrel.ModeTag, kHeadTag);  // set by loading the report
+    ASSERT_TRUE(ProbeGraphReport(a.s.DMOmbrel, a.messages));
+    EXPECT_EQ(a.s.DMOmbrel.GraphTag, "RECO");
+
+    ASSERT_EQ(
+        ReadGraphData(a.s.DMOmbrel, a.s.Values, GraphKind::ObservedCalculatedInTime, a.messages),
+        GraphReadOutcome::Read);
+    EXPECT_EQ(a.s.DMOmbrel.NrOfData, 3);
+    EXPECT_EQ(a.s.DMOmbrel.Graph.Observed, (Reals{500, 420, 380}));
+    EXPECT_EQ(a.s.DMOmbrel.Graph.Calculated, (Reals{500, 420.57, 379.62}));
+    EXPECT_EQ(a.s.DMOmbrel.Graph.Alpha, (Reals{0, 0.173, 0.165}));
+    EXPECT_EQ(a.s.Values.Trend.RSquare, 0.99);
+
+    ASSERT_EQ(
+        ReadGraphData(a.s.DMOmbrel, a.s.Values, GraphKind::RechargeObservedInTime, a.messages),
+        GraphReadOutcome::Read);
+    EXPECT_EQ(a.s.DMOmbrel.Graph.LastHead, (Reals{500, 420.57, 379.62}));
+    EXPECT_EQ(a.s.DMOmbrel.Graph.Recharge, (Reals{10, 0, 0.5}));
+
+    ASSERT_TRUE(ReadFitTrend(a.s.DMOmbrel, a.s.Values.Trend, a.messages));
+    EXPECT_FALSE(a.s.Values.Trend.TrendValid);
+    // A prediction graph of an analysis report finds no prediction table.
+    EXPECT_EQ(ReadGraphData(a.s.DMOmbrel, a.s.Values, GraphKind::WaterTable, a.messages),
+              GraphReadOutcome::NoRows);
+}
 
 TEST(GraphsOfEngineReports, PredictionReportIsTaggedPredAndSwitchesTheMode) {
     PredictionReport p;
