@@ -1,10 +1,30 @@
+// Start of the window program: the application title, then the windows and
+// the data set in their order of creation, then the event loop. All windows
+// live until the end and are only shown and hidden; the program ends through
+// the finish window.
 #include <QApplication>
-#include <QMainWindow>
+
+#include "engine/session.h"
+#include "ui/finish_form.h"
+#include "ui/qt_dialogs.h"
+#include "ui/rain_form.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Ombrel rainfall runoff relations");
-    QMainWindow w;
-    w.show();
+    const QString title = "Ombrel rainfall runoff relations";
+    QApplication::setApplicationName(title);
+    tervala::QtDialogs dialogs(title);
+
+    tervala::TRainForm RainForm(dialogs);
+    tervala::TFinishForm FinishForm;
+    tervala::Session DMOmbrel;  // the data set and the values beside it
+
+    RainForm.UseDataSet(DMOmbrel);
+    tervala::AuxiliaryWindows windows;
+    windows.FinishForm = &FinishForm;
+    RainForm.UseWindows(windows);
+    QObject::connect(&FinishForm, &tervala::TFinishForm::EndProgram, &app, &QApplication::quit);
+
+    RainForm.show();
     return app.exec();
 }

@@ -1,0 +1,28 @@
+// The five file dialogs of the main window: what each one asks for (filter
+// and default extension) and the folder it opens in. All of them follow the
+// folder of the last file used.
+#pragma once
+
+#include <string>
+
+#include "ui/dialogs.h"
+
+namespace tervala {
+
+struct TMainFileDialogs {
+    FileDialogRequest InputOpenDialog{"Open input file", "Input files (*.inp)|*.inp", "inp", "", ""};
+    FileDialogRequest InputSaveDialog{"Save input file", "Input files (*.inp)|*.inp", "inp", "", ""};
+    FileDialogRequest OutputOpenDialog{"Open output file", "Output files (*.out)|*.out", ".out", "",
+                                       ""};
+    FileDialogRequest GraphOpenDialog{"Open graph", "Graph files (*.bmp)|*.bmp", "bmp", "", ""};
+    FileDialogRequest GraphSaveDialog{"Save graph", "Image files (*.bmp)|*.bmp", "bmp", "", ""};
+
+    // Sets the initial folder of all five dialogs.
+    void SetDialogFolders(const std::string& folder) {
+        for (FileDialogRequest* d : {&InputOpenDialog, &InputSaveDialog, &OutputOpenDialog,
+                                     &GraphOpenDialog, &GraphSaveDialog})
+            d->initialFolder = folder;
+    }
+};
+
+}  // namespace tervala

@@ -1,0 +1,77 @@
+#include "ui/qt_dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+#include <utility>
+
+namespace tervala {
+
+namespace {
+
+QString DefaultSuffix(const std::string& extension) {
+    QString suffix = QString::fromStdString(extension);
+    while (suffix.startsWith('.')) suffix.remove(0, 1);
+    return suffix;
+}
+
+std::optional<std::string> RunFileDialog(const FileDialogRequest& request,
+                                         QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(request.title),
+                       QString::fromStdString(request.initialFolder));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    // The program asks its own question before it replaces a file.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    const QString filter = ToQtFilter(request.filter);
+    if (!filter.isEmpty()) dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(DefaultSuffix(request.defaultExtension));
+    if (!request.initialName.empty()) dialog.selectFile(QString::fromStdString(request.initialName));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty()) return std::nullopt;
+    return files.front().toStdString();
+}
+
+}  // namespace
+
+QString ToQtFilter(const std::string& filter) {
+    const QStringList parts = QString::fromStdString(filter).split('|');
+    if (parts.size() < 2) return QString::fromStdString(filter);
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString description = parts[i].trimmed();
+        const QString patterns = parts[i + 1].trimmed().replace(';', ' ');
+        filters << (description.contains('(') ? description
+                                              : description + " (" + patterns + ")");
+    }
+    return filters.join(";;");
+}
+
+QtDialogs::QtDialogs(QString caption) : caption_(std::move(caption)) {}
+
+void QtDialogs::ShowMessage(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, caption_, QString::fromStdString(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+bool QtDialogs::AskYesNo(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, caption_, QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtDialogs::ChooseOpenFile(const FileDialogRequest& request) {
+    return RunFileDialog(request, QFileDialog::AcceptOpen);
+}
+
+std::optional<std::string> QtDialogs::ChooseSaveFile(const FileDialogRequest& request) {
+    return RunFileDialog(request, QFileDialog::AcceptSave);
+}
+
+}  // namespace tervala

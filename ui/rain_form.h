@@ -1,0 +1,261 @@
+// The main window: five tab sheets (introduction, figure of the model, the
+// input of a data set, the report, the graphs), the File and Edit menus and
+// the status-bar guidance. The Input tab holds the time series in the grid
+// StringGrid1 (time, rain plus irrigation and maximum escape rate in mm per
+// time unit, and in an analysis the observed discharge or head) and the
+// single-value fields of the first reservoir (mm), of the alpha function and
+// of a prediction's initial values (porosity in percent).
+//
+// The window reads controls, calls the core and writes controls; the numbers
+// live in the Session the program hands in. Every message, question and file
+// dialog goes through the Dialogs it is given.
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "ui/base_form.h"
+#include "ui/main_file_dialogs.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+
+namespace tervala {
+
+class Dialogs;
+class FocusExitFilter;
+class TFinishForm;
+class TStringGrid;
+class TDMOmbrel;
+struct Session;
+
+// The windows beside the main window, created by the program after it; any
+// of them may be missing while the window is exercised on its own.
+struct AuxiliaryWindows {
+    TFinishForm* FinishForm = nullptr;
+    QWidget* HelpForm = nullptr;
+    QWidget* CommentForm = nullptr;
+    QWidget* AlfaForm = nullptr;
+};
+
+// Where the main window opens: left edge and width on a screen of the given
+// width, for a window designed `designWidth` pixels wide.
+struct WindowPlacement {
+    int left;
+    int width;
+};
+WindowPlacement PlaceMainWindow(int screenWidth, int designWidth);
+
+class TRainForm : public TBaseForm {
+    Q_OBJECT
+
+public:
+    explicit TRainForm(Dialogs& dialogs, QWidget* parent = nullptr);
+    ~TRainForm() override;
+
+    // The data set exists only after the main window (start-up order); the
+    // window touches no data-set field before it is handed in here.
+    void UseDataSet(Session& session);
+    void UseWindows(const AuxiliaryWindows& windows);
+
+    // ---- tab sheets shown ----
+    void IntroTabSheetShow();
+    void FigureTabSheetShow();
+    void InputTabSheetShow();
+    void OutputTabSheetShow();
+    void GraphicsTabSheetShow();
+
+    // ---- Intro tab ----
+    void FirstButtonClick();
+    void SecondButtonClick();
+    void AlphaButtonClick();
+    void HeadButtonClick();
+    void BackButtonClick();
+
+    // ---- Input tab: grid ----
+    void StringGrid1SetEditText(int col, int row, const QString& text);
+    // Throws when a pasted row cannot be read back; StringGrid1SetEditText
+    // answers that with its message.
+    void HandlePasteMultiCell(int col0, int row0, const QString& text);
+    void NrOfDataEditExit();
+    void RefreshInputTab();
+    void ClearButtonClick();
+
+    // ---- Input tab: fields and option selector ----
+    void MaxStorEditExit();
+    void InitStorEditExit();
+    void A1coeffEditExit();
+    void InitRunEditExit();
+    void InitLevelEditExit();
+    void PorosityEditExit();
+    void OptionComboBoxChange();
+    void OptionComboBoxExit();
+
+    // ---- auxiliary windows ----
+    void HelpButtonClick();
+    void AlfaButtonClick();
+    void CommentButtonClick();
+
+    // ---- Edit menu ----
+    void EditCut1Execute();
+    void EditCopy1Execute();
+    void EditPaste1Execute();
+    void EditDelete1Execute();
+
+    // ---- window state ----
+    bool DataEntered = false;  // the grid shows a data set rather than the template
+    bool InGridEdit = false;   // a cell edit re-runs the number-of-data check
+    int OrigNrOfData = 0;      // row count before the latest change
+    bool ReportShown = false;  // a report is in the output memo
+    bool GraphRequested = false;  // the Graphics tab draws at once when shown
+    std::string StartDir;         // current folder at start-up
+    TMainFileDialogs FileDialogs;
+
+    // ---- controls (object names as listed) ----
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* FileMenu = nullptr;
+    QMenu* EditMenu = nullptr;
+    QAction* EditCut1 = nullptr;
+    QAction* EditCopy1 = nullptr;
+    QAction* EditPaste1 = nullptr;
+    QAction* EditDelete1 = nullptr;
+    QAction* FileExit1 = nullptr;
+    QAction* ProgramExitItem = nullptr;  // the File menu's "Program e&Xit", runs FileExit1
+    QAction* InputSaveAction = nullptr;
+    QAction* InputOpenAction = nullptr;
+    QAction* OutputOpenAction = nullptr;
+    QAction* GraphOpenAction = nullptr;
+    QAction* OutputOpenForGraphics = nullptr;
+    QAction* GraphSaveAction = nullptr;
+
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* IntroTabSheet = nullptr;
+    QWidget* FigureTabSheet = nullptr;
+    QWidget* InputTabSheet = nullptr;
+    QWidget* OutputTabSheet = nullptr;
+    QWidget* GraphicsTabSheet = nullptr;
+
+    // Intro tab
+    QPlainTextEdit* IntroMemo = nullptr;
+    QPlainTextEdit* FirstMemo = nullptr;
+    QPlainTextEdit* SecondMemo = nullptr;
+    QPlainTextEdit* AlphaMemo = nullptr;
+    QPlainTextEdit* HeadMemo = nullptr;
+    QGroupBox* DetailsBox = nullptr;
+    QPushButton* FirstButton = nullptr;
+    QPushButton* SecondButton = nullptr;
+    QPushButton* AlphaButton = nullptr;
+    QPushButton* HeadButton = nullptr;
+    QPushButton* BackButton = nullptr;
+
+    // Figure tab
+    QLabel* Reservoir_Image = nullptr;
+    QPlainTextEdit* RefMemo = nullptr;
+
+    // Input tab
+    QLabel* FileNameLabel = nullptr;
+    QLineEdit* FileNameEdit = nullptr;
+    QLabel* Title1Label = nullptr;
+    QLineEdit* Title1Edit = nullptr;
+    QLabel* Title2Label = nullptr;
+    QLineEdit* Title2Edit = nullptr;
+    QLabel* OptionLabel = nullptr;
+    QComboBox* OptionComboBox = nullptr;
+    QLabel* NrOfDataLabel = nullptr;
+    QLineEdit* NrOfDataEdit = nullptr;
+    TStringGrid* StringGrid1 = nullptr;
+    QLabel* TimeLabel = nullptr;
+    QLabel* RainLabel = nullptr;
+    QLabel* EvapLabel = nullptr;
+    QLabel* RunoffLabel = nullptr;
+    QLabel* StartLabel = nullptr;
+    QGroupBox* FirstReservoirBox = nullptr;
+    QLabel* MaxStorLabel = nullptr;
+    QLineEdit* MaxStorEdit = nullptr;
+    QLabel* InitStorLabel = nullptr;
+    QLineEdit* InitStorEdit = nullptr;
+    QLabel* EscapeLabel = nullptr;
+    QLineEdit* EscapeEdit = nullptr;
+    QGroupBox* AlphaDrainBox = nullptr;
+    QLabel* AlphaLabel = nullptr;
+    QLabel* A1coeffLabel = nullptr;
+    QLineEdit* A1coeffEdit = nullptr;
+    QLabel* B1valueLabel = nullptr;
+    QLineEdit* B1valueEdit = nullptr;
+    QGroupBox* PredictGroupBox = nullptr;
+    QLabel* InitRunLabel = nullptr;
+    QLineEdit* InitRunEdit = nullptr;
+    QLabel* InitLevelLabel = nullptr;
+    QLineEdit* InitLevelEdit = nullptr;
+    QLabel* PorosityLabel = nullptr;
+    QLineEdit* PorosityEdit = nullptr;
+    QPlainTextEdit* TryMemo = nullptr;
+    QPlainTextEdit* AlfaMemo = nullptr;
+    QPushButton* AlfaButton = nullptr;
+    QPushButton* HelpButton = nullptr;
+    QPushButton* ClearButton = nullptr;
+    QPushButton* InputOpenButton = nullptr;
+    QPushButton* InputSaveButton = nullptr;
+    QLabel* InputImage = nullptr;
+
+    // Output tab
+    QPlainTextEdit* OutputMemo = nullptr;
+    QPushButton* SeeOutputButton = nullptr;
+    QPushButton* ViewGraphButton = nullptr;
+
+    // Graphics tab
+    QPushButton* MakeGraphButton = nullptr;
+    QPushButton* SeeGraphButton = nullptr;
+    QPushButton* SaveGraphButton = nullptr;
+    QPushButton* BlWhButton = nullptr;
+    QPushButton* CommentButton = nullptr;
+
+    static constexpr int kDesignWidth = 675;
+    static constexpr int kDesignHeight = 640;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Building the window (FormCreate).
+    void CreateActions();
+    void CreateMenus();
+    void CreateIntroTab();
+    void CreateFigureTab();
+    void CreateInputTab();
+    void CreateOutputTab();
+    void CreateGraphicsTab();
+    void PlaceWindow();
+    void TabShown(int index);
+
+    // Input tab layouts: four grid columns, or three with the prediction boxes.
+    void SetAnalysisLayout();
+    void SetPredictionLayout(int gridWidth);
+    void ShowLayoutOfMode();
+    void MakeTemplate();
+    // Mode flags and tag from the option selector (first entry: discharge
+    // analysis; second: prediction).
+    void SetModeFromSelector();
+    void ShowIntroMemo(QPlainTextEdit* memo);
+    void HideCommentWindow();
+    void ShowWindow(QWidget* window);
+    void ShowMessage(const QString& text);
+
+    TDMOmbrel& DM();
+
+    Dialogs& dialogs_;
+    Session* session_ = nullptr;
+    AuxiliaryWindows windows_;
+    FocusExitFilter* exits_ = nullptr;
+};
+
+}  // namespace tervala

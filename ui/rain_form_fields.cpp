@@ -1,0 +1,181 @@
+// The single-value fields of the Input tab, each checked when the user leaves
+// it, and the option selector that switches between discharge analysis and
+// prediction. Storage in mm, initial runoff in mm per time unit, initial
+// water level above drain level, drainable porosity in percent.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <functional>
+#include <initializer_list>
+#include <optional>
+
+#include "engine/session.h"
+#include "model/input_file.h"
+#include "model/number_text.h"
+#include "ui/dialogs.h"
+#include "ui/rain_form.h"
+#include "ui/string_grid.h"
+
+namespace tervala {
+
+namespace {
+
+struct RangeTest {
+    std::function<bool(double)> rejects;
+    const char* message;
+    const char* replacement;
+};
+
+bool Negative(double x) { return x < 0; }
+
+}  // namespace
+
+// The common pattern of the field checks: a text that is no number is
+// replaced by "0" and changes nothing; a number is stored even when a range
+// test fails, only the text shown is replaced.
+static void CheckField(QLineEdit* field, const char* notANumber,
+                       std::initializer_list<RangeTest> tests, double& stored,
+                       const std::function<void(const QString&)>& message) {
+    const std::optional<double> x = TryStringToFloat(field->text().toStdString());
+    if (!x) {
+        message(notANumber);
+        field->setText("0");
+        return;
+    }
+    for (const RangeTest& test : tests) {
+        if (test.rejects(*x)) {
+            message(test.message);
+            field->setText(test.replacement);
+        }
+    }
+    stored = *x;
+}
+
+void TRainForm::MaxStorEditExit() {
+    CheckField(MaxStorEdit, "The maximum storage is not a valid real",
+               {{Negative, "The maximum storage must be >= 0", "0"}}, DM().MaxSto,
+               [this](const QString& t) { ShowMessage(t); });
+}
+
+void TRainForm::InitStorEditExit() {
+    CheckField(InitStorEdit, "The initial storage is not a valid real",
+               {{Negative, "The initial storage must be >= 0", "0"}}, DM().IniSto,
+               [this](const QString& t) { ShowMessage(t); });
+}
+
+void TRainForm::A1coeffEditExit() {
+    CheckField(A1coeffEdit, "The A1 coefficient is not a valid real", {}, session_->Values.MCoeff,
+               [this](const QString& t) { ShowMessage(t); });
+}
+
+void TRainForm::InitRunEditExit() {
+    CheckField(InitRunEdit, "The initial runoff is not a valid real",
+               {{Negative, "The initial runoff must be >= 0", "0"}}, DM().RunIni,
+               [this](const QString& t) { ShowMessage(t); });
+}
+
+void TRainForm::InitLevelEditExit() {
+    CheckField(InitLevelEdit, "The initial level is not a valid real",
+               {{Negative, "The initial level must be >= 0", "0"}}, DM().HeadIni,
+               [this](const QString& t) { ShowMessage(t); });
+}
+
+void TRainForm::PorosityEditExit() {
+    CheckField(PorosityEdit, "The porosity is not a valid real",
+               {{Negative, "The porosity must be >= 0", " 5"},
+                {[](double x) { return x >= 100; }, "The porosity must be < 100%", " 5"}},
+               DM().Porosity, [this](const QString& t) { ShowMessage(t); });
+}
+
+void TRainForm::SetModeFromSelector() {
+    TDMOmbrel& dm = DM();
+    switch (OptionComboBox->currentIndex()) {
+        case 0:
+            dm.DischargeMode = true;
+            dm.HeadMode = false;
+            dm.PredictionMode = false;
+            dm.ModeTag = kDischargeTag;
+            break;
+        case 1:
+            dm.DischargeMode = false;
+            dm.HeadMode = false;
+            dm.PredictionMode = true;
+            dm.ModeTag = kPredictionTag;
+            break;
+        default:
+            break;  // no entry chosen: the mode stays
+    }
+}
+
+void TRainForm::OptionComboBoxChange() {
+    TDMOmbrel& dm = DM();
+    const bool analysisChosen = OptionComboBox->currentIndex() == 0;
+    InputImage->hide();
+    if (analysisChosen) {
+        AlphaDrainBox->hide();
+        dm.DischargeMode = true;
+        dm.HeadMode = false;
+        dm.PredictionMode = false;
+        RunoffLabel->setText("Discharge mm     *)");
+        dm.ModeTag = kDischargeTag;
+    } else {
+        AlphaDrainBox->show();
+        dm.DischargeMode = false;
+        dm.HeadMode = false;
+        dm.PredictionMode = true;
+        dm.ModeTag = kPredictionTag;
+        // The current input file is read again: its alpha function, initial
+        // values and drainage parameters serve the prediction. The reader
+        // sets the mode from what the file holds.
+        const InputReadResult result =
+            ReadInputFile(dm, session_->Values, dialogs_, /*predictionSelected=*/true);
+        const ParameterFileStep& par = result.parameterFile;
+        if (par.read && windows_.AlfaForm) windows_.AlfaForm->hide();
+        if (par.derived) {
+            A1coeffEdit->setText(QString::fromStdString(par.MText));
+            B1valueEdit->setText(QString::fromStdString(par.NText));
+            PorosityEdit->setText(QString::fromStdString(par.PorosityText));
+            ShowWindow(windows_.AlfaForm);
+        }
+    }
+    DataEntered = true;
+
+    int columns = StringGrid1->ColCount();
+    if (dm.DischargeMode) columns = 4;
+    if (dm.HeadMode) columns = 4;
+    if (dm.PredictionMode) columns = 3;
+    StringGrid1->SetColCount(columns);
+    if (dm.DischargeMode) dm.ModeTag = kDischargeTag;
+    if (dm.HeadMode) dm.ModeTag = kHeadTag;
+    if (dm.PredictionMode) dm.ModeTag = kPredictionTag;
+
+    AlfaMemo->setVisible(!analysisChosen);
+    AlfaButton->setVisible(!analysisChosen);
+    TryMemo->setVisible(analysisChosen);
+    StartLabel->move(analysisChosen ? 435 : 285, StartLabel->y());
+    EvapLabel->move(analysisChosen ? 278 : 204, EvapLabel->y());
+    RefreshInputTab();
+}
+
+void TRainForm::OptionComboBoxExit() {
+    TDMOmbrel& dm = DM();
+    // The tag names the mode of the file that Save/Run writes; it stays with
+    // the mode flags, which decide the rest of that file. After choosing the
+    // prediction entry for a discharge file the data set stays an analysis.
+    if (dm.DischargeMode) dm.ModeTag = kDischargeTag;
+    else if (dm.HeadMode) dm.ModeTag = kHeadTag;
+    else if (dm.PredictionMode) dm.ModeTag = kPredictionTag;
+    if (OptionComboBox->currentIndex() == 0) {
+        AlfaMemo->hide();
+        AlfaButton->hide();
+        RunoffLabel->setText("Discharge mm     ");
+    } else {
+        AlfaMemo->show();
+        AlfaButton->show();
+    }
+}
+
+}  // namespace tervala
