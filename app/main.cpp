@@ -23,7 +23,10 @@ int main(int argc, char** argv) {
     tervala::AuxiliaryWindows windows;
     windows.FinishForm = &FinishForm;
     RainForm.UseWindows(windows);
-    QObject::connect(&FinishForm, &tervala::TFinishForm::EndProgram, &app, &QApplication::quit);
+    // Not quit(): that asks every window to close first, and the main window
+    // refuses closing by design.
+    QObject::connect(&FinishForm, &tervala::TFinishForm::EndProgram, &app,
+                     [] { QApplication::exit(0); });
 
     RainForm.show();
     return app.exec();

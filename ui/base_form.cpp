@@ -1,11 +1,17 @@
 #include "ui/base_form.h"
 
+#include <QFont>
 #include <QLabel>
 #include <QStatusBar>
 
 namespace tervala {
 
 TBaseForm::TBaseForm(QWidget* parent) : QMainWindow(parent) {
+    // The windows are laid out in pixels for this font (metric-compatible
+    // "Liberation Sans" where Arial itself is missing).
+    QFont font("Arial", 8);
+    font.setStyleHint(QFont::SansSerif);
+    setFont(font);
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName("StatusBar1");
     // The guidance text lives in a panel of its own: hints of menu entries

@@ -214,6 +214,7 @@ void TRainForm::IntroTabSheetShow() {
     GraphRequested = false;
 
     SetModeFromSelector();
+    DM().AlphaTag = kLinearAlphaTag;
     const bool prediction = OptionComboBox->currentIndex() == 1;
     AlphaDrainBox->hide();
     AlfaMemo->setVisible(prediction);

@@ -31,12 +31,10 @@ struct RangeTest {
 
 bool Negative(double x) { return x < 0; }
 
-}  // namespace
-
 // The common pattern of the field checks: a text that is no number is
 // replaced by "0" and changes nothing; a number is stored even when a range
 // test fails, only the text shown is replaced.
-static void CheckField(QLineEdit* field, const char* notANumber,
+void CheckField(QLineEdit* field, const char* notANumber,
                        std::initializer_list<RangeTest> tests, double& stored,
                        const std::function<void(const QString&)>& message) {
     const std::optional<double> x = TryStringToFloat(field->text().toStdString());
@@ -53,6 +51,8 @@ static void CheckField(QLineEdit* field, const char* notANumber,
     }
     stored = *x;
 }
+
+}  // namespace
 
 void TRainForm::MaxStorEditExit() {
     CheckField(MaxStorEdit, "The maximum storage is not a valid real",

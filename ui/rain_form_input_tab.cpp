@@ -222,7 +222,7 @@ void TRainForm::SetAnalysisLayout() {
     TimeLabel->setGeometry(151, kCaptionTop, 57, kCaptionHeight);
     RainLabel->setGeometry(210, kCaptionTop, 66, kCaptionHeight);
     EvapLabel->setGeometry(278, kCaptionTop, 77, kCaptionHeight);
-    RunoffLabel->setGeometry(357, kCaptionTop, 75, kCaptionHeight);
+    RunoffLabel->setGeometry(357, kCaptionTop, 62, kCaptionHeight);
     RunoffLabel->show();
     AlphaDrainBox->hide();
     PredictGroupBox->hide();
@@ -234,7 +234,7 @@ void TRainForm::SetPredictionLayout(int gridWidth) {
     StringGrid1->setGeometry(72, kGridTop, gridWidth, kGridHeight);
     TimeLabel->setGeometry(86, kCaptionTop, 47, kCaptionHeight);
     RainLabel->setGeometry(135, kCaptionTop, 67, kCaptionHeight);
-    EvapLabel->setGeometry(204, kCaptionTop, 86, kCaptionHeight);
+    EvapLabel->setGeometry(204, kCaptionTop, 72, kCaptionHeight);
     RunoffLabel->hide();
     AlphaDrainBox->show();
     PredictGroupBox->show();
