@@ -7,13 +7,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 
 #include "engine/session.h"
 #include "ui/focus_exit_filter.h"
-#include "ui/guidance_resources.h"
 #include "ui/action_button.h"
 #include "ui/rain_form.h"
 #include "ui/string_grid.h"
@@ -161,7 +161,7 @@ void TRainForm::CreateInputTab() {
     InputImage->setObjectName("InputImage");
     InputImage->setGeometry(445, kGridTop + 64, 212, kGridHeight - 64);
     InputImage->setAlignment(Qt::AlignCenter);
-    const QPixmap picture = LoadPicture(":/pictures/input_small.jpg");
+    const QPixmap picture(":/pictures/input_small.jpg");
     if (!picture.isNull())
         InputImage->setPixmap(picture.scaled(InputImage->size(), Qt::KeepAspectRatio,
                                              Qt::SmoothTransformation));

@@ -3,13 +3,14 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "ui/guidance_resources.h"
 #include "ui/rain_form.h"
+#include "ui/tervala_resources.h"
 
 namespace tervala {
 
@@ -19,7 +20,7 @@ QPlainTextEdit* MakeMemo(QWidget* parent, const char* name, const QString& resou
     auto* memo = new QPlainTextEdit(parent);
     memo->setObjectName(name);
     memo->setReadOnly(true);
-    memo->setPlainText(LoadGuidanceText(resource));
+    memo->setPlainText(ReadResourceText(resource));
     return memo;
 }
 
@@ -77,7 +78,7 @@ void TRainForm::CreateFigureTab() {
     Reservoir_Image = new QLabel(FigureTabSheet);
     Reservoir_Image->setObjectName("Reservoir_Image");
     Reservoir_Image->setAlignment(Qt::AlignCenter);
-    const QPixmap scheme = LoadPicture(":/pictures/reservoirs.jpg");
+    const QPixmap scheme(":/pictures/reservoirs.jpg");
     if (!scheme.isNull())
         Reservoir_Image->setPixmap(
             scheme.scaled(640, 440, Qt::KeepAspectRatio, Qt::SmoothTransformation));

@@ -267,3 +267,61 @@ TEST(WindowPlacement, ScreenAsWideAsTheWindowKeepsTheDesign) {
 
 }  // namespace
 }  // namespace tervala::testing
+
+namespace tervala::testing {
+namespace {
+
+TEST_F(MainWindow, IntroAndDetailPagesShowTheirTextsUnderTheirHeadings) {
+    EXPECT_TRUE(form->IntroMemo->toPlainText().startsWith("INTRODUCTION TO THE Tervala PROGRAM"));
+    EXPECT_TRUE(form->FirstMemo->toPlainText().startsWith(
+        "CONVERSION OF RAINFALL INTO RECHARGE THROUGH THE\nFIRST RESERVOIR"));
+    EXPECT_TRUE(form->SecondMemo->toPlainText().startsWith(
+        "CALCULATING RUNOFF FROM THE SECOND RESERVOIR\nUSING THE RECHARGE COMING FROM THE FIRST"));
+    EXPECT_TRUE(form->AlphaMemo->toPlainText().startsWith(
+        "DETERMING THE ALPHA FUNCTION FROM RAINFALL-RUNOFF DATA"));
+    EXPECT_TRUE(
+        form->HeadMemo->toPlainText().startsWith("DETERMINING THE WATER LEVEL (HYDRAULIC HEAD)"));
+}
+
+TEST_F(MainWindow, StartHelpPressedTwiceShowsOneHelpWindow) {
+    ShowInputTab();
+    form->HelpButton->click();
+    form->HelpButton->click();
+    EXPECT_TRUE(help->isVisible());
+    int shown = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<THelpForm*>(w) && w->isVisible()) ++shown;
+    EXPECT_EQ(shown, 1);
+}
+
+TEST_F(MainWindow, AlfaCalcShowsTheCalculator) {
+    form->AlfaButton->click();
+    EXPECT_TRUE(alfa->isVisible());
+}
+
+TEST_F(MainWindow, InputTabShowsTheCalculatorWhenAParameterFileWasRead) {
+    dm().ParFileRead = true;
+    ShowInputTab();
+    EXPECT_TRUE(alfa->isVisible());
+}
+
+TEST_F(MainWindow, TabChangesHideTheCommentWindowAndDisableItsButton) {
+    for (QWidget* tab : {form->InputTabSheet, form->OutputTabSheet, form->GraphicsTabSheet,
+                         form->IntroTabSheet}) {
+        form->CommentButton->setEnabled(true);
+        form->CommentButtonClick();
+        ASSERT_TRUE(comment->isVisible());
+        form->PageControl1->setCurrentWidget(tab);
+        EXPECT_FALSE(comment->isVisible()) << tab->objectName().toStdString();
+        EXPECT_FALSE(form->CommentButton->isEnabled());
+    }
+}
+
+TEST_F(MainWindow, FigureAndInputTabsShowTheirPictures) {
+    ASSERT_FALSE(form->Reservoir_Image->pixmap().isNull());
+    EXPECT_GT(form->Reservoir_Image->pixmap().width(), 300);
+    EXPECT_FALSE(form->InputImage->pixmap().isNull());
+}
+
+}  // namespace
+}  // namespace tervala::testing

@@ -21,7 +21,10 @@
 
 #include "engine/session.h"
 #include "tests/ui/scripted_dialogs.h"
+#include "ui/alfa_form.h"
+#include "ui/comment_form.h"
 #include "ui/finish_form.h"
+#include "ui/help_form.h"
 #include "ui/rain_form.h"
 #include "ui/string_grid.h"
 
@@ -32,16 +35,25 @@ protected:
     void SetUp() override {
         form = std::make_unique<TRainForm>(dialogs);
         finish = std::make_unique<TFinishForm>();
+        help = std::make_unique<THelpForm>();
+        comment = std::make_unique<TCommentForm>();
+        alfa = std::make_unique<TAlfaForm>(session, dialogs);
         form->UseDataSet(session);
         AuxiliaryWindows windows;
         windows.FinishForm = finish.get();
+        windows.HelpForm = help.get();
+        windows.CommentForm = comment.get();
+        windows.AlfaForm = alfa.get();
         form->UseWindows(windows);
         form->show();
     }
 
     void TearDown() override {
-        finish.reset();
         form.reset();
+        alfa.reset();
+        comment.reset();
+        help.reset();
+        finish.reset();
     }
 
     TDMOmbrel& dm() { return session.DMOmbrel; }
@@ -71,6 +83,9 @@ protected:
     ScriptedDialogs dialogs;
     std::unique_ptr<TRainForm> form;
     std::unique_ptr<TFinishForm> finish;
+    std::unique_ptr<THelpForm> help;
+    std::unique_ptr<TCommentForm> comment;
+    std::unique_ptr<TAlfaForm> alfa;
 };
 
 // Spreadsheet text: cells joined by tabs, rows ended by CR LF.
