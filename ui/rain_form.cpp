@@ -78,6 +78,7 @@ TRainForm::TRainForm(Dialogs& dialogs, QWidget* parent) : TBaseForm(parent), dia
     CreateInputTab();
     CreateOutputTab();
     CreateGraphicsTab();
+    CreateRunControls();
     setCentralWidget(PageControl1);
     PageControl1->setCurrentWidget(IntroTabSheet);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TRainForm::TabShown);
@@ -142,10 +143,6 @@ void TRainForm::CreateActions() {
     // The graph commands come with the Graphics tab's drawing; until then
     // they are offered but not available.
     GraphOpenAction->setEnabled(false);
-    // Opening input and report files is connected with its command; until
-    // then it is not offered.
-    InputOpenAction->setEnabled(false);
-    OutputOpenAction->setEnabled(false);
     OutputOpenForGraphics->setEnabled(false);
     GraphSaveAction->setEnabled(false);
 

@@ -36,6 +36,9 @@ class TFinishForm;
 class TStringGrid;
 class TDMOmbrel;
 struct Session;
+struct SaveRequest;
+struct SaveOutcome;
+struct RunOutcome;
 
 // The windows beside the main window, created by the program after it; any
 // of them may be missing while the window is exercised on its own.
@@ -99,6 +102,13 @@ public:
     void OptionComboBoxChange();
     void OptionComboBoxExit();
 
+    // ---- Save/Run and opening files ----
+    void InputSaveActionExecute();
+    // True when a file name is chosen that may be written.
+    bool ChooseInputFile();
+    void InputOpenActionExecute();
+    void OutputOpenActionExecute();
+
     // ---- auxiliary windows ----
     void HelpButtonClick();
     void AlfaButtonClick();
@@ -117,6 +127,10 @@ public:
     bool ReportShown = false;  // a report is in the output memo
     bool GraphRequested = false;  // the Graphics tab draws at once when shown
     std::string StartDir;         // current folder at start-up
+    bool RunCancelled = false;    // the file dialog was cancelled or the run failed
+    // Share in percent of the written pauses between progress lines that is
+    // kept (0: none); they give the user time to read WaitMemo.
+    int ProgressPausePercent = 40;
     TMainFileDialogs FileDialogs;
 
     // ---- controls (object names as listed) ----
@@ -199,6 +213,7 @@ public:
     QLineEdit* PorosityEdit = nullptr;
     QPlainTextEdit* TryMemo = nullptr;
     QPlainTextEdit* AlfaMemo = nullptr;
+    QPlainTextEdit* WaitMemo = nullptr;  // progress lines of Save/Run
     QPushButton* AlfaButton = nullptr;
     QPushButton* HelpButton = nullptr;
     QPushButton* ClearButton = nullptr;
@@ -235,6 +250,7 @@ private:
     void CreateOutputTab();
     void CreateGraphicsTab();
     void PlaceWindow();
+    void CreateRunControls();
     void TabShown(int index);
 
     // Input tab layouts: four grid columns, or three with the prediction boxes.
@@ -251,6 +267,16 @@ private:
     void ShowMessage(const QString& text);
 
     TDMOmbrel& DM();
+
+    // Save/Run: the controls read into a request, the kept rows shown, the
+    // engine run off the window's thread, the report shown.
+    SaveRequest ReadInputControls() const;
+    void ShowKeptRows(const SaveOutcome& saved);
+    RunOutcome RunSelectedModeOffThread(std::string& failure);
+    void AddWaitLine(const std::string& line);
+    void PauseForReading(int milliseconds);
+    void ShowReportLines();
+    bool runActive_ = false;
 
     Dialogs& dialogs_;
     Session* session_ = nullptr;

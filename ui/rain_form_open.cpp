@@ -1,0 +1,134 @@
+// "Open input" and "Open output": an input file brought back onto the Input
+// tab, laid out for its mode, and a report brought onto the Output tab.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <filesystem>
+
+#include "engine/session.h"
+#include "model/input_file.h"
+#include "model/number_text.h"
+#include "model/report_loading.h"
+#include "ui/dialogs.h"
+#include "ui/rain_form.h"
+
+namespace tervala {
+
+namespace {
+
+constexpr const char* kNoSuchFileText = "File does not exist, please select another one,";
+
+QString General(double value) { return QString::fromStdString(FormatGeneral(value)); }
+
+std::string FolderOf(const std::string& file) {
+    return std::filesystem::path(file).parent_path().string();
+}
+
+bool FileExists(const std::string& file) {
+    std::error_code ec;
+    return std::filesystem::exists(file, ec);
+}
+
+}  // namespace
+
+void TRainForm::InputOpenActionExecute() {
+    TDMOmbrel& dm = DM();
+    if (windows_.AlfaForm) windows_.AlfaForm->hide();
+    dm.ParFileRead = false;
+    const std::optional<std::string> chosen =
+        dialogs_.ChooseOpenFile(FileDialogs.InputOpenDialog);
+    if (!chosen) {
+        ShowMessage("No input file was selected");
+        return;
+    }
+    const std::string previousName = dm.FileName;
+    dm.FileName = *chosen;
+    if (!FileExists(dm.FileName)) {
+        ShowMessage(kNoSuchFileText);
+        return;
+    }
+    const InputReadResult read = ReadInputFile(dm, session_->Values, dialogs_,
+                                               OptionComboBox->currentIndex() == 1);
+    if (!read.ok) {
+        // The reader has told why; the data set, its file name included,
+        // stays the one the window shows.
+        dm.FileName = previousName;
+        return;
+    }
+    const ParameterFileStep& par = read.parameterFile;
+    if (par.derived) {
+        // M and N of the drained field, as the calculator derives them.
+        A1coeffEdit->setText(QString::fromStdString(par.MText));
+        B1valueEdit->setText(QString::fromStdString(par.NText));
+        PorosityEdit->setText(QString::fromStdString(par.PorosityText));
+        ShowWindow(windows_.AlfaForm);
+    }
+
+    NrOfDataEdit->setText(QString::number(dm.NrOfData));
+    if (dm.ModeTag == kDischargeTag) {
+        OptionComboBox->setCurrentIndex(0);
+        AlphaDrainBox->hide();
+    } else if (dm.ModeTag == kPredictionTag) {
+        OptionComboBox->setCurrentIndex(1);
+    } else if (dm.ModeTag == kHeadTag) {
+        AlphaDrainBox->hide();
+    }
+    if (dm.PredictionMode) {
+        AlphaDrainBox->show();
+        AlfaMemo->show();
+        AlfaButton->show();
+    } else {
+        AlfaMemo->hide();
+        AlfaButton->hide();
+    }
+    FileNameEdit->setText(QString::fromStdString(dm.FileName));
+    FileNameEdit->show();
+    FileNameLabel->show();
+    InputImage->hide();
+    // A comment belongs to a graph of the earlier data.
+    HideCommentWindow();
+
+    Title1Edit->setText(QString::fromStdString(dm.Title1));
+    Title2Edit->setText(QString::fromStdString(dm.Title2));
+    NrOfDataEdit->setText(QString::number(dm.NrOfData));
+    MaxStorEdit->setText(General(dm.MaxSto));
+    InitStorEdit->setText(General(dm.IniSto));
+    EscapeEdit->setText(General(dm.MaxEsc));
+    DataEntered = true;
+    FileDialogs.SetDialogFolders(FolderOf(dm.FileName));
+    RefreshInputTab();
+}
+
+void TRainForm::OutputOpenActionExecute() {
+    TDMOmbrel& dm = DM();
+    const std::optional<std::string> chosen =
+        dialogs_.ChooseOpenFile(FileDialogs.OutputOpenDialog);
+    if (!chosen) {
+        ShowMessage("No output file selected");
+        return;
+    }
+    dm.FileName = *chosen;
+    if (FileExists(dm.FileName)) {
+        LoadReport(dm, dm.FileName, dialogs_);
+    } else {
+        ShowMessage(kNoSuchFileText);
+    }
+    ShowStatus("The output file can be imported into spreadsheets");
+    OutputTabSheet->setUpdatesEnabled(false);
+    ShowReportLines();
+    OutputTabSheet->setUpdatesEnabled(true);
+    dm.LastFileName = dm.FileName;
+    FileDialogs.SetDialogFolders(FolderOf(dm.FileName));
+    ReportShown = true;
+    ViewGraphButton->show();
+    SeeGraphButton->show();
+    HideCommentWindow();
+    OutputTabSheet->show();
+    PageControl1->setCurrentWidget(OutputTabSheet);
+}
+
+}  // namespace tervala
