@@ -22,9 +22,7 @@ const DataArrayR* ObservedSeries(const TDMOmbrel& dm) {
     return nullptr;
 }
 
-bool Kept(const TDMOmbrel& dm, size_t r) {
-    return r < dm.MissingObs.size() && !dm.MissingObs[r];
-}
+bool Kept(const TDMOmbrel& dm, size_t r) { return r < dm.MissingObs.size() && !dm.MissingObs[r]; }
 
 struct FieldText {
     const char* label;
@@ -33,10 +31,9 @@ struct FieldText {
 };
 
 std::string FieldNotNumberText(const FieldText& field) {
-    const std::string what =
-        field.text->find_first_not_of(" \t") == std::string::npos
-            ? std::string(" is empty")
-            : " holds \"" + *field.text + "\", which is not a number";
+    const std::string what = field.text->find_first_not_of(" \t") == std::string::npos
+                                 ? std::string(" is empty")
+                                 : " holds \"" + *field.text + "\", which is not a number";
     return std::string("The field \"") + field.label + "\"" + what +
            ". Give the alpha function (M and N) and the initial values as numbers; the input "
            "data were not saved.";
@@ -44,8 +41,7 @@ std::string FieldNotNumberText(const FieldText& field) {
 
 // All five prediction fields, or none: a field that is no number (the
 // "missing" of an older file) stops the command before anything is written.
-bool ReadPredictionFields(Session& s, const PredictionFieldTexts& fields,
-                          UserMessages& messages) {
+bool ReadPredictionFields(Session& s, const PredictionFieldTexts& fields, UserMessages& messages) {
     TDMOmbrel& dm = s.DMOmbrel;
     ProgramValues& v = s.Values;
     const FieldText order[] = {

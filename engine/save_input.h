@@ -49,7 +49,7 @@ enum class SaveResult {
 
 struct SaveOutcome {
     SaveResult Result = SaveResult::NotWritten;
-    int KeptRows = 0;        // complete rows (V)
+    int KeptRows = 0;          // complete rows (V)
     bool RowsLeftOut = false;  // some rows were incomplete and were packed away
 };
 

@@ -14,7 +14,7 @@
 namespace tervala {
 
 class GuiThreadRelay : public UserMessages, public RunProgress {
-public:
+  public:
     // `context` lives on the window's thread; `messages`, `addLine` and
     // `showRowCount` are only ever called there.
     GuiThreadRelay(QObject* context, UserMessages& messages,
@@ -26,7 +26,7 @@ public:
     void AddProgressLine(const std::string& line) override;
     void ShowRowCount(int rows) override;
 
-private:
+  private:
     // Runs `work` on the context's thread and returns when it is done.
     void OnWindowThread(const std::function<void()>& work);
 

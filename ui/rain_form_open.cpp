@@ -39,8 +39,7 @@ void TRainForm::InputOpenActionExecute() {
     TDMOmbrel& dm = DM();
     if (windows_.AlfaForm) windows_.AlfaForm->hide();
     dm.ParFileRead = false;
-    const std::optional<std::string> chosen =
-        dialogs_.ChooseOpenFile(FileDialogs.InputOpenDialog);
+    const std::optional<std::string> chosen = dialogs_.ChooseOpenFile(FileDialogs.InputOpenDialog);
     if (!chosen) {
         ShowMessage("No input file was selected");
         return;
@@ -51,8 +50,8 @@ void TRainForm::InputOpenActionExecute() {
         ShowMessage(kNoSuchFileText);
         return;
     }
-    const InputReadResult read = ReadInputFile(dm, session_->Values, dialogs_,
-                                               OptionComboBox->currentIndex() == 1);
+    const InputReadResult read =
+        ReadInputFile(dm, session_->Values, dialogs_, OptionComboBox->currentIndex() == 1);
     if (!read.ok) {
         // The reader has told why; the data set, its file name included,
         // stays the one the window shows.
@@ -105,8 +104,7 @@ void TRainForm::InputOpenActionExecute() {
 
 void TRainForm::OutputOpenActionExecute() {
     TDMOmbrel& dm = DM();
-    const std::optional<std::string> chosen =
-        dialogs_.ChooseOpenFile(FileDialogs.OutputOpenDialog);
+    const std::optional<std::string> chosen = dialogs_.ChooseOpenFile(FileDialogs.OutputOpenDialog);
     if (!chosen) {
         ShowMessage("No output file selected");
         return;

@@ -49,7 +49,7 @@ std::string FolderOf(const std::string& file) {
 // afterwards restored as they were. The progress memo stays readable, and the
 // run's message boxes stay usable, since they are windows of their own.
 class CommandsHeldBack {
-public:
+  public:
     CommandsHeldBack(QTabWidget* pages, QMenuBar* menu, const QList<QAction*>& actions,
                      QWidget* keepActive) {
         for (QAction* a : actions) {
@@ -71,7 +71,7 @@ public:
     CommandsHeldBack(const CommandsHeldBack&) = delete;
     CommandsHeldBack& operator=(const CommandsHeldBack&) = delete;
 
-private:
+  private:
     void Hold(QWidget* w) {
         if (!w) return;
         widgets_.emplace_back(w, w->isEnabled());
@@ -98,8 +98,7 @@ void TRainForm::CreateRunControls() {
 
 bool TRainForm::ChooseInputFile() {
     RunCancelled = false;
-    const std::optional<std::string> chosen =
-        dialogs_.ChooseSaveFile(FileDialogs.InputSaveDialog);
+    const std::optional<std::string> chosen = dialogs_.ChooseSaveFile(FileDialogs.InputSaveDialog);
     if (!chosen) {
         RunCancelled = true;
         return false;
@@ -128,7 +127,8 @@ SaveRequest TRainForm::ReadInputControls() const {
     request.Grid.resize(static_cast<size_t>(n > 0 ? n : 0));
     for (int r = 0; r < n; ++r) {
         GridRowTexts& row = request.Grid[static_cast<size_t>(r)];
-        for (int c = 0; c < 4; ++c) row[static_cast<size_t>(c)] = StringGrid1->Cell(c, r).toStdString();
+        for (int c = 0; c < 4; ++c)
+            row[static_cast<size_t>(c)] = StringGrid1->Cell(c, r).toStdString();
     }
     request.Fields.MCoeff = A1coeffEdit->text().toStdString();
     request.Fields.NValue = B1valueEdit->text().toStdString();
@@ -152,7 +152,8 @@ void TRainForm::ShowKeptRows(const SaveOutcome& saved) {
         StringGrid1->SetCell(1, k, General(dm.RainData[k]));
         StringGrid1->SetCell(2, k, General(dm.EscData[k]));
         if (analysis)
-            StringGrid1->SetCell(3, k, General(dm.DischargeMode ? dm.DischData[k] : dm.HeadData[k]));
+            StringGrid1->SetCell(3, k,
+                                 General(dm.DischargeMode ? dm.DischData[k] : dm.HeadData[k]));
     }
 }
 

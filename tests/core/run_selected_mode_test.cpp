@@ -23,15 +23,16 @@ using testing::TempDir;
 // Fifteen days of a drained field: day, rain (mm/day), escape rate (mm/day),
 // drain discharge (mm/day).
 GridTexts FifteenDays() {
-    return {{"1", "0", "0.2", "2"},      {"2", "0", "0.2", "1.59"},   {"3", "2.5", "0.2", "1.62"},
-            {"4", "3.5", "0.2", "1.22"}, {"5", "1.9", "0.2", "1.25"}, {"6", "12.7", "0.2", "1.08"},
-            {"7", "1", "0.2", "1.07"},   {"8", "0", "0.2", "1"},      {"9", "0", "0.2", "0.95"},
-            {"10", "4.7", "0.2", "1.06"}, {"11", "0", "0.2", "1.02"}, {"12", "0", "0.2", "0.84"},
-            {"13", "0", "0.2", "0.73"},  {"14", "0", "0.2", "0.77"},  {"15", "11.6", "0.2", "1.78"}};
+    return {
+        {"1", "0", "0.2", "2"},       {"2", "0", "0.2", "1.59"},   {"3", "2.5", "0.2", "1.62"},
+        {"4", "3.5", "0.2", "1.22"},  {"5", "1.9", "0.2", "1.25"}, {"6", "12.7", "0.2", "1.08"},
+        {"7", "1", "0.2", "1.07"},    {"8", "0", "0.2", "1"},      {"9", "0", "0.2", "0.95"},
+        {"10", "4.7", "0.2", "1.06"}, {"11", "0", "0.2", "1.02"},  {"12", "0", "0.2", "0.84"},
+        {"13", "0", "0.2", "0.73"},   {"14", "0", "0.2", "0.77"},  {"15", "11.6", "0.2", "1.78"}};
 }
 
 class RunSelected : public ::testing::Test {
-protected:
+  protected:
     // Saves the series as `name` in the given mode; the run reads that file.
     void Save(const char* tag, const std::string& name, GridTexts grid = FifteenDays()) {
         TDMOmbrel& dm = s.DMOmbrel;
@@ -72,11 +73,10 @@ TEST_F(RunSelected, DischargeAnalysisWritesReportAndFitFile) {
     EXPECT_EQ(outcome.RadioButton4Caption, "Watertable in time");
     EXPECT_EQ(pauses, std::vector<int>{500});
     EXPECT_EQ(progress.lines,
-              (std::vector<std::string>{" Please wait .....", " Progress 20% ....",
-                                        " Progress 30% ....", " Progress 40% ....",
-                                        " Progress 50% ....", " Progress 60% ....",
-                                        " Progress 70% ....", " Progress 80% ....",
-                                        " Progress 90% ...."}));
+              (std::vector<std::string>{
+                  " Please wait .....", " Progress 20% ....", " Progress 30% ....",
+                  " Progress 40% ....", " Progress 50% ....", " Progress 60% ....",
+                  " Progress 70% ....", " Progress 80% ....", " Progress 90% ...."}));
     EXPECT_EQ(progress.rowCount, 15);
     EXPECT_EQ(JudgeRun(s, outcome), RunVerdict::Good);
     EXPECT_TRUE(std::filesystem::exists(dir.File("vidora.out")));

@@ -1,11 +1,12 @@
 // From the grid's texts to the input file: which rows are kept, the checks of
 // time order and signs, the prediction fields, the file on disk byte for byte,
 // and what every refusal leaves behind.
+#include "engine/save_input.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "engine/save_input.h"
 #include "engine/session.h"
 #include "tests/support/recording_messages.h"
 #include "tests/support/temp_dir.h"
@@ -37,10 +38,10 @@ void PredictionMode(Session& s) {
 
 // Twelve rows; rows 3 and 7 (from 0) have no rain value.
 GridTexts TwelveRowsTwoWithoutRain() {
-    return {{"1", "0", "0.5", "0.5"},    {"2", "3", "0,5", "0.75"},  {"3", "12.5", "0.5", "1"},
-            {"4", "", "0.5", "2"},       {"5", "7", "0.5", "1.5"},   {"6", "0.25", "-1", "1.2"},
-            {"7", "1", "0.5", "1.00"},   {"8", "", "0.5", "0.9"},    {"9", "4", "0.5", "2"},
-            {"10", "2", "0.5", "3"},     {"11", "0", "0.5", "2.5"},  {"12", "5", "0.5", "2"}};
+    return {{"1", "0", "0.5", "0.5"},  {"2", "3", "0,5", "0.75"}, {"3", "12.5", "0.5", "1"},
+            {"4", "", "0.5", "2"},     {"5", "7", "0.5", "1.5"},  {"6", "0.25", "-1", "1.2"},
+            {"7", "1", "0.5", "1.00"}, {"8", "", "0.5", "0.9"},   {"9", "4", "0.5", "2"},
+            {"10", "2", "0.5", "3"},   {"11", "0", "0.5", "2.5"}, {"12", "5", "0.5", "2"}};
 }
 
 SaveRequest Request(GridTexts grid) {
@@ -235,7 +236,7 @@ TEST(CheckInput, OnlyCompleteRowsAreCompared) {
     dm.NrOfData = 3;
     dm.TimeData = {1, 0, 2};  // the row left out would break the order
     dm.RainData = {0, -5, 0};
-    dm.EscData = {-1, 0, -1};  // escape rates are not tested
+    dm.EscData = {-1, 0, -1};     // escape rates are not tested
     dm.DischData = {-1, -1, -1};  // no observed value in a prediction
     dm.MissingObs = {0, 1, 0};
     EXPECT_TRUE(CheckInput(dm));

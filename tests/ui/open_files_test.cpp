@@ -38,7 +38,7 @@ std::string FileRow(int r, const char* observed) {
 }
 
 class OpenFiles : public RainFormTest {
-protected:
+  protected:
     void SetUp() override {
         RainFormTest::SetUp();
         AuxiliaryWindows windows;
@@ -311,7 +311,8 @@ TEST_F(OpenFiles, ReportOpenedOnTheOutputTabLeavesTheSpreadsheetHint) {
     const std::string path = dir.File("one.out");
     WriteBytes(path, "a report\r\n");
     OpenOutput(path);
-    EXPECT_EQ(form->StatusText().toStdString(), "The output file can be imported into spreadsheets");
+    EXPECT_EQ(form->StatusText().toStdString(),
+              "The output file can be imported into spreadsheets");
 }
 
 TEST_F(OpenFiles, EmptyReportEmptiesTheMemo) {
@@ -330,8 +331,7 @@ TEST_F(OpenFiles, HeadReportSetsTheHeadTag) {
     WriteBytes(path, "Polder Vidora\r\nHydraulic Head simulation\r\nrows\r\n");
     OpenOutput(path);
     EXPECT_EQ(dm().ModeTag, " Hyd");
-    EXPECT_EQ(form->OutputMemo->toPlainText(),
-              "Polder Vidora\nHydraulic Head simulation\nrows");
+    EXPECT_EQ(form->OutputMemo->toPlainText(), "Polder Vidora\nHydraulic Head simulation\nrows");
 }
 
 TEST_F(OpenFiles, CancelledOutputDialogChangesNothing) {

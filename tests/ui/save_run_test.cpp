@@ -8,8 +8,8 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QThread>
-#include <functional>
 #include <filesystem>
+#include <functional>
 
 #include "engine/session.h"
 #include "tests/support/batch_runner.h"
@@ -32,11 +32,11 @@ const char* kInputErrors =
 // Fifteen days of a drained field: day, rain + irrigation (mm/day), maximum
 // escape rate (mm/day), drain discharge (mm/day).
 const std::vector<QStringList> kDischargeRows = {
-    {"1", "0", "0.2", "2"},     {"2", "0", "0.2", "1.59"},   {"3", "2.5", "0.2", "1.62"},
-    {"4", "3.5", "0.2", "1.22"}, {"5", "1.9", "0.2", "1.25"}, {"6", "12.7", "0.2", "1.08"},
-    {"7", "1", "0.2", "1.07"},  {"8", "0", "0.2", "1"},      {"9", "0", "0.2", "0.95"},
-    {"10", "4.7", "0.2", "1.06"}, {"11", "0", "0.2", "1.02"}, {"12", "0", "0.2", "0.84"},
-    {"13", "0", "0.2", "0.73"}, {"14", "0", "0.2", "0.77"},  {"15", "11.6", "0.2", "1.78"}};
+    {"1", "0", "0.2", "2"},       {"2", "0", "0.2", "1.59"},   {"3", "2.5", "0.2", "1.62"},
+    {"4", "3.5", "0.2", "1.22"},  {"5", "1.9", "0.2", "1.25"}, {"6", "12.7", "0.2", "1.08"},
+    {"7", "1", "0.2", "1.07"},    {"8", "0", "0.2", "1"},      {"9", "0", "0.2", "0.95"},
+    {"10", "4.7", "0.2", "1.06"}, {"11", "0", "0.2", "1.02"},  {"12", "0", "0.2", "0.84"},
+    {"13", "0", "0.2", "0.73"},   {"14", "0", "0.2", "0.77"},  {"15", "11.6", "0.2", "1.78"}};
 
 // The rows above as the input file holds them.
 const std::vector<std::string> kDischargeFileRows = {
@@ -58,10 +58,10 @@ const std::vector<std::string> kDischargeFileRows = {
 
 // Fifteen days of rain on a pipe-drained field with escape 0.3 mm/day.
 const std::vector<QStringList> kPredictionRows = {
-    {"1", "0.7", "0.3"},  {"2", "0", "0.3"},   {"3", "7.4", "0.3"},  {"4", "5.4", "0.3"},
-    {"5", "0.4", "0.3"},  {"6", "0", "0.3"},   {"7", "17.4", "0.3"}, {"8", "7", "0.3"},
-    {"9", "9.1", "0.3"},  {"10", "0", "0.3"},  {"11", "3", "0.3"},   {"12", "0", "0.3"},
-    {"13", "1.7", "0.3"}, {"14", "0", "0.3"},  {"15", "0", "0.3"}};
+    {"1", "0.7", "0.3"},  {"2", "0", "0.3"},  {"3", "7.4", "0.3"},  {"4", "5.4", "0.3"},
+    {"5", "0.4", "0.3"},  {"6", "0", "0.3"},  {"7", "17.4", "0.3"}, {"8", "7", "0.3"},
+    {"9", "9.1", "0.3"},  {"10", "0", "0.3"}, {"11", "3", "0.3"},   {"12", "0", "0.3"},
+    {"13", "1.7", "0.3"}, {"14", "0", "0.3"}, {"15", "0", "0.3"}};
 
 const std::vector<std::string> kPredictionFileRows = {
     "    1         1.00  7.0E-0001  3.0E-0001", "    2         2.00  0.0E+0000  3.0E-0001",
@@ -103,7 +103,7 @@ std::vector<std::string> FilesIn(const TempDir& dir) {
 }
 
 class SaveRun : public RainFormTest {
-protected:
+  protected:
     void SetUp() override {
         RainFormTest::SetUp();
         form->ProgressPausePercent = 0;
@@ -173,10 +173,10 @@ TEST_F(SaveRun, DischargeAnalysisFromPastedSeriesToTheOutputTab) {
 
     const std::string inp = dir.File("vidora.inp");
     const std::string out = dir.File("vidora.out");
-    ASSERT_EQ(dialogs.messages,
-              std::vector<std::string>{"The input is saved in " + inp +
-                                       " ; Calculations were done and the output is saved in  " +
-                                       out});
+    ASSERT_EQ(
+        dialogs.messages,
+        std::vector<std::string>{"The input is saved in " + inp +
+                                 " ; Calculations were done and the output is saved in  " + out});
     EXPECT_EQ(dialogs.saveRequests.size(), 1u);
     EXPECT_EQ(dialogs.saveRequests[0].filter, "Input files (*.inp)|*.inp");
     EXPECT_EQ(dialogs.saveRequests[0].defaultExtension, "inp");
@@ -206,11 +206,11 @@ TEST_F(SaveRun, DischargeAnalysisFromPastedSeriesToTheOutputTab) {
 
     // The progress lines, in order: saving, the search's tenths, filing.
     EXPECT_EQ(MemoLines(form->WaitMemo),
-              (std::vector<std::string>{" Saving data .....", " Progress 10% ....",
-                                        " Please wait .....", " Progress 20% ....",
-                           " Progress 30% ....", " Progress 40% ....", " Progress 50% ....",
-                           " Progress 60% ....", " Progress 70% ....", " Progress 80% ....",
-                           " Progress 90% ....", " Filing results .."}));
+              (std::vector<std::string>{
+                  " Saving data .....", " Progress 10% ....", " Please wait .....",
+                  " Progress 20% ....", " Progress 30% ....", " Progress 40% ....",
+                  " Progress 50% ....", " Progress 60% ....", " Progress 70% ....",
+                  " Progress 80% ....", " Progress 90% ....", " Filing results .."}));
 
     // tervala-batch run on the same input file writes the same report and fit file.
     const std::string report = ReadBytes(out);
@@ -230,10 +230,10 @@ TEST_F(SaveRun, PredictionFromPastedSeriesMatchesTheBatchCommand) {
 
     const std::string inp = dir.File("field.inp");
     const std::string out = dir.File("field.out");
-    ASSERT_EQ(dialogs.messages,
-              std::vector<std::string>{"The input is saved in " + inp +
-                                       " ; Calculations were done and the output is saved in  " +
-                                       out});
+    ASSERT_EQ(
+        dialogs.messages,
+        std::vector<std::string>{"The input is saved in " + inp +
+                                 " ; Calculations were done and the output is saved in  " + out});
     std::vector<std::string> lines = {" Input data for Tervala program",
                                       " Prediction of drainage",
                                       "",
@@ -262,9 +262,10 @@ TEST_F(SaveRun, PredictionFromPastedSeriesMatchesTheBatchCommand) {
     EXPECT_EQ(dm().HeadIni, 250);
     EXPECT_EQ(MemoText(form->OutputMemo), MemoTextOf(ReadBytes(out)));
     EXPECT_EQ(form->PageControl1->currentWidget(), form->OutputTabSheet);
-    EXPECT_EQ(MemoLines(form->WaitMemo),
-              (std::vector<std::string>{" Saving data .....", " Progress 10% ....", " Calculating .....",
-                           " Progress 75% ....", " Filing results .."}));
+    EXPECT_EQ(
+        MemoLines(form->WaitMemo),
+        (std::vector<std::string>{" Saving data .....", " Progress 10% ....", " Calculating .....",
+                                  " Progress 75% ....", " Filing results .."}));
 
     const std::string report = ReadBytes(out);
     fs::remove(out);
@@ -354,8 +355,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SaveRun, TimesOneTwoTwoThreeAreRefused) {
     Paste(0, 0,
-          SpreadsheetRows({{"1", "1", "0.2", "1"}, {"2", "1", "0.2", "2"},
-                           {"2", "1", "0.2", "1"}, {"3", "1", "0.2", "3"}}));
+          SpreadsheetRows({{"1", "1", "0.2", "1"},
+                           {"2", "1", "0.2", "2"},
+                           {"2", "1", "0.2", "1"},
+                           {"3", "1", "0.2", "3"}}));
     dialogs.answers.clear();
     dialogs.Clear();
     SaveAs("times.inp");
@@ -382,8 +385,8 @@ TEST_F(SaveRun, EngineRefusalLeavesTheInputFileAndThePreviousReport) {
               std::vector<std::string>{
                   "There is no variation in runoff values. Rainfall-Discharge analysis cannot "
                   "be made"});
-    EXPECT_EQ(FilesIn(dir), (std::vector<std::string>{"first.dat", "first.inp", "first.out",
-                                                      "flat.inp"}));
+    EXPECT_EQ(FilesIn(dir),
+              (std::vector<std::string>{"first.dat", "first.inp", "first.out", "flat.inp"}));
     EXPECT_EQ(dm().NrOfData, 14);
     EXPECT_EQ(form->NrOfDataEdit->text(), "14");
     EXPECT_EQ(dm().FileName, dir.File("flat.inp"));
@@ -399,7 +402,7 @@ TEST_F(SaveRun, EngineRefusalLeavesTheInputFileAndThePreviousReport) {
 // Dialogs that look at the window whenever a message comes, as a user would
 // who sees the message box while the run waits for it.
 class ProbingDialogs : public ScriptedDialogs {
-public:
+  public:
     std::function<void()> onMessage;
     void ShowMessage(const std::string& text) override {
         ScriptedDialogs::ShowMessage(text);
