@@ -547,6 +547,17 @@ TEST_F(SaveRun, IncompleteRowsArePackedToTheTop) {
               std::string::npos);
 }
 
+TEST_F(SaveRun, PackingMayGoBelowTheTwelveRowsOfTheField) {
+    EnterDischargeSeries();
+    for (int r = 0; r < 5; ++r) grid().SetCell(2, r, "");
+    SaveAs("short.inp");
+    ASSERT_EQ(dialogs.messages.size(), 1u);  // only the closing message
+    EXPECT_EQ(dialogs.messages[0].rfind("The input is saved in ", 0), 0u);
+    EXPECT_EQ(dm().NrOfData, 10);
+    EXPECT_EQ(form->NrOfDataEdit->text(), "10");
+    EXPECT_EQ(Row(0), (QStringList{"6", "12.7", "0.2", "1.08"}));
+}
+
 TEST_F(SaveRun, OtherExtensionKeepsItsNameAndTheReportTakesOut) {
     EnterDischargeSeries();
     SaveAs("data.txt");
