@@ -14,7 +14,7 @@ namespace tervala {
 class TBaseForm : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit TBaseForm(QWidget* parent = nullptr);
 
     // Puts `text` into the status bar and repaints it before returning.
@@ -23,7 +23,7 @@ public:
 
     QStatusBar* StatusBar1 = nullptr;
 
-private:
+  private:
     QLabel* statusPanel_ = nullptr;
 };
 

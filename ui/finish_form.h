@@ -12,7 +12,7 @@ namespace tervala {
 class TFinishForm : public TBaseForm {
     Q_OBJECT
 
-public:
+  public:
     explicit TFinishForm(QWidget* parent = nullptr);
 
     void FinishButtonClick();
@@ -20,12 +20,12 @@ public:
     QPlainTextEdit* FinishMemo = nullptr;
     QPushButton* FinishButton = nullptr;
 
-signals:
+  signals:
     // The user chose to end the program; the program start connects it to
     // the end of the event loop.
     void EndProgram();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 };

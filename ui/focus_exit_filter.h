@@ -15,14 +15,14 @@ namespace tervala {
 class FocusExitFilter : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit FocusExitFilter(QObject* parent = nullptr) : QObject(parent) {}
     void Watch(QWidget* control, std::function<void()> onExit);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     std::map<QObject*, std::function<void()>> handlers_;
 };
 

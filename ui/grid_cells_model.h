@@ -13,7 +13,7 @@ namespace tervala {
 class GridCellsModel : public QAbstractTableModel {
     Q_OBJECT
 
-public:
+  public:
     explicit GridCellsModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -37,7 +37,7 @@ public:
     void BeginBatch();
     void EndBatch();
 
-private:
+  private:
     QString& CellRef(int col, int row);
     void CellWritten(int col, int row);
 

@@ -10,8 +10,10 @@
 namespace tervala {
 
 struct TMainFileDialogs {
-    FileDialogRequest InputOpenDialog{"Open input file", "Input files (*.inp)|*.inp", "inp", "", ""};
-    FileDialogRequest InputSaveDialog{"Save input file", "Input files (*.inp)|*.inp", "inp", "", ""};
+    FileDialogRequest InputOpenDialog{"Open input file", "Input files (*.inp)|*.inp", "inp", "",
+                                      ""};
+    FileDialogRequest InputSaveDialog{"Save input file", "Input files (*.inp)|*.inp", "inp", "",
+                                      ""};
     FileDialogRequest OutputOpenDialog{"Open output file", "Output files (*.out)|*.out", ".out", "",
                                        ""};
     FileDialogRequest GraphOpenDialog{"Open graph", "Graph files (*.bmp)|*.bmp", "bmp", "", ""};

@@ -28,7 +28,8 @@ std::optional<std::string> RunFileDialog(const FileDialogRequest& request,
     const QString filter = ToQtFilter(request.filter);
     if (!filter.isEmpty()) dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(DefaultSuffix(request.defaultExtension));
-    if (!request.initialName.empty()) dialog.selectFile(QString::fromStdString(request.initialName));
+    if (!request.initialName.empty())
+        dialog.selectFile(QString::fromStdString(request.initialName));
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty()) return std::nullopt;
@@ -44,8 +45,7 @@ QString ToQtFilter(const std::string& filter) {
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         const QString description = parts[i].trimmed();
         const QString patterns = parts[i + 1].trimmed().replace(';', ' ');
-        filters << (description.contains('(') ? description
-                                              : description + " (" + patterns + ")");
+        filters << (description.contains('(') ? description : description + " (" + patterns + ")");
     }
     return filters.join(";;");
 }

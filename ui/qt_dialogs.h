@@ -16,7 +16,7 @@ namespace tervala {
 QString ToQtFilter(const std::string& filter);
 
 class QtDialogs : public Dialogs {
-public:
+  public:
     // `caption` titles every message box (the application title).
     explicit QtDialogs(QString caption);
 
@@ -25,7 +25,7 @@ public:
     std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
 
-private:
+  private:
     QString caption_;
 };
 

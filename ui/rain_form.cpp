@@ -194,11 +194,16 @@ void TRainForm::showEvent(QShowEvent* event) {
 void TRainForm::TabShown(int index) {
     if (!session_) return;
     QWidget* page = PageControl1->widget(index);
-    if (page == IntroTabSheet) IntroTabSheetShow();
-    else if (page == FigureTabSheet) FigureTabSheetShow();
-    else if (page == InputTabSheet) InputTabSheetShow();
-    else if (page == OutputTabSheet) OutputTabSheetShow();
-    else if (page == GraphicsTabSheet) GraphicsTabSheetShow();
+    if (page == IntroTabSheet)
+        IntroTabSheetShow();
+    else if (page == FigureTabSheet)
+        FigureTabSheetShow();
+    else if (page == InputTabSheet)
+        InputTabSheetShow();
+    else if (page == OutputTabSheet)
+        OutputTabSheetShow();
+    else if (page == GraphicsTabSheet)
+        GraphicsTabSheetShow();
 }
 
 void TRainForm::IntroTabSheetShow() {

@@ -60,7 +60,7 @@ WindowPlacement PlaceMainWindow(int screenWidth, int designWidth);
 class TRainForm : public TBaseForm {
     Q_OBJECT
 
-public:
+  public:
     explicit TRainForm(Dialogs& dialogs, QWidget* parent = nullptr);
     ~TRainForm() override;
 
@@ -121,10 +121,10 @@ public:
     void EditDelete1Execute();
 
     // ---- window state ----
-    bool DataEntered = false;  // the grid shows a data set rather than the template
-    bool InGridEdit = false;   // a cell edit re-runs the number-of-data check
-    int OrigNrOfData = 0;      // row count before the latest change
-    bool ReportShown = false;  // a report is in the output memo
+    bool DataEntered = false;     // the grid shows a data set rather than the template
+    bool InGridEdit = false;      // a cell edit re-runs the number-of-data check
+    int OrigNrOfData = 0;         // row count before the latest change
+    bool ReportShown = false;     // a report is in the output memo
     bool GraphRequested = false;  // the Graphics tab draws at once when shown
     std::string StartDir;         // current folder at start-up
     bool RunCancelled = false;    // the file dialog was cancelled or the run failed
@@ -236,11 +236,11 @@ public:
     static constexpr int kDesignWidth = 675;
     static constexpr int kDesignHeight = 640;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     // Building the window (FormCreate).
     void CreateActions();
     void CreateMenus();

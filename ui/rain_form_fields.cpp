@@ -34,9 +34,8 @@ bool Negative(double x) { return x < 0; }
 // The common pattern of the field checks: a text that is no number is
 // replaced by "0" and changes nothing; a number is stored even when a range
 // test fails, only the text shown is replaced.
-void CheckField(QLineEdit* field, const char* notANumber,
-                       std::initializer_list<RangeTest> tests, double& stored,
-                       const std::function<void(const QString&)>& message) {
+void CheckField(QLineEdit* field, const char* notANumber, std::initializer_list<RangeTest> tests,
+                double& stored, const std::function<void(const QString&)>& message) {
     const std::optional<double> x = TryStringToFloat(field->text().toStdString());
     if (!x) {
         message(notANumber);
@@ -165,9 +164,12 @@ void TRainForm::OptionComboBoxExit() {
     // The tag names the mode of the file that Save/Run writes; it stays with
     // the mode flags, which decide the rest of that file. After choosing the
     // prediction entry for a discharge file the data set stays an analysis.
-    if (dm.DischargeMode) dm.ModeTag = kDischargeTag;
-    else if (dm.HeadMode) dm.ModeTag = kHeadTag;
-    else if (dm.PredictionMode) dm.ModeTag = kPredictionTag;
+    if (dm.DischargeMode)
+        dm.ModeTag = kDischargeTag;
+    else if (dm.HeadMode)
+        dm.ModeTag = kHeadTag;
+    else if (dm.PredictionMode)
+        dm.ModeTag = kPredictionTag;
     if (OptionComboBox->currentIndex() == 0) {
         AlfaMemo->hide();
         AlfaButton->hide();

@@ -26,7 +26,7 @@ constexpr int kTemplateRows = 15;
 
 // A pasted row that cannot be taken into the data set.
 class PasteReadError : public std::runtime_error {
-public:
+  public:
     PasteReadError() : std::runtime_error("pasted row not readable") {}
 };
 
@@ -156,8 +156,10 @@ void TRainForm::RefreshInputTab() {
             StringGrid1->SetCell(0, r, General(dm.TimeData[r]));
             StringGrid1->SetCell(1, r, General(dm.RainData[r]));
             StringGrid1->SetCell(2, r, General(dm.EscData[r]));
-            if (dm.DischargeMode) StringGrid1->SetCell(3, r, General(dm.DischData[r]));
-            else if (dm.HeadMode) StringGrid1->SetCell(3, r, General(dm.HeadData[r]));
+            if (dm.DischargeMode)
+                StringGrid1->SetCell(3, r, General(dm.DischData[r]));
+            else if (dm.HeadMode)
+                StringGrid1->SetCell(3, r, General(dm.HeadData[r]));
         }
     }
     OrigNrOfData = n;
@@ -193,23 +195,23 @@ void TRainForm::HandlePasteMultiCell(int col0, int row0, const QString& pasted) 
     int row = row0;
     int lines = 0;
     {
-    TStringGrid::Batch batch(*StringGrid1);
-    StringGrid1->SetCell(col0, row0, "");
-    for (qsizetype i = 0; i < length; ++i) {
-        const QChar c = text[i];
-        if (c == '\t') {
-            ++col;
-            if (i + 1 < length) StringGrid1->SetCell(col, row, "");
-        } else if (c == '\r') {
-            ++lines;
-            ++row;
-            col = col0;
-            ++i;  // the line feed of the row end
-            if (i + 1 < length) StringGrid1->SetCell(col, row, "");
-        } else if ((c >= '0' && c <= '9') || c == '-' || c == '.' || c == ',') {
-            StringGrid1->AppendToCell(col, row, c);
+        TStringGrid::Batch batch(*StringGrid1);
+        StringGrid1->SetCell(col0, row0, "");
+        for (qsizetype i = 0; i < length; ++i) {
+            const QChar c = text[i];
+            if (c == '\t') {
+                ++col;
+                if (i + 1 < length) StringGrid1->SetCell(col, row, "");
+            } else if (c == '\r') {
+                ++lines;
+                ++row;
+                col = col0;
+                ++i;  // the line feed of the row end
+                if (i + 1 < length) StringGrid1->SetCell(col, row, "");
+            } else if ((c >= '0' && c <= '9') || c == '-' || c == '.' || c == ',') {
+                StringGrid1->AppendToCell(col, row, c);
+            }
         }
-    }
     }
     int rows = lines + row0;
     StringGrid1->SetRowCount(rows);
@@ -242,8 +244,10 @@ void TRainForm::HandlePasteMultiCell(int col0, int row0, const QString& pasted) 
         dm.RainData[r] = ReadReal(StringGrid1->Cell(1, r));
         if (StringGrid1->Cell(2, r).isEmpty()) StringGrid1->SetCell(2, r, "0");
         dm.EscData[r] = ReadReal(StringGrid1->Cell(2, r));
-        if (dm.DischargeMode) dm.DischData[r] = ReadReal(StringGrid1->Cell(3, r));
-        else if (dm.HeadMode) dm.HeadData[r] = ReadReal(StringGrid1->Cell(3, r));
+        if (dm.DischargeMode)
+            dm.DischData[r] = ReadReal(StringGrid1->Cell(3, r));
+        else if (dm.HeadMode)
+            dm.HeadData[r] = ReadReal(StringGrid1->Cell(3, r));
     }
     dm.MissingObs.assign(n + 1, 0);
 

@@ -13,8 +13,8 @@
 #include <QTabWidget>
 
 #include "engine/session.h"
-#include "ui/focus_exit_filter.h"
 #include "ui/action_button.h"
+#include "ui/focus_exit_filter.h"
 #include "ui/rain_form.h"
 #include "ui/string_grid.h"
 
@@ -43,8 +43,7 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, const QString& text, QRec
     return edit;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                        QRect geometry) {
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
@@ -75,7 +74,6 @@ void SetHint(QWidget* control, const QString& hint) {
     control->setStatusTip(hint);
 }
 
-
 }  // namespace
 
 void TRainForm::CreateInputTab() {
@@ -98,8 +96,7 @@ void TRainForm::CreateInputTab() {
     OptionComboBox->setGeometry(80, 81, 577, 24);
     OptionComboBox->addItem(
         "Determine alpha from recharge and discharge data and construct discharge");
-    OptionComboBox->addItem(
-        "Predict discharge and head from recharge based on the alpha function");
+    OptionComboBox->addItem("Predict discharge and head from recharge based on the alpha function");
     OptionComboBox->setCurrentIndex(0);
     // Only a choice made by the user switches the option; the program's own
     // settings of the selector do not.
@@ -109,12 +106,12 @@ void TRainForm::CreateInputTab() {
     FirstReservoirBox = new QGroupBox("First reservoir (see Figure)", tab);
     FirstReservoirBox->setObjectName("FirstReservoirBox");
     FirstReservoirBox->setGeometry(8, 110, 232, 70);
-    MaxStorLabel = MakeLabel(FirstReservoirBox, "MaxStorLabel", "Max, storage (mm)",
-                             QRect(8, 21, 112, 16));
+    MaxStorLabel =
+        MakeLabel(FirstReservoirBox, "MaxStorLabel", "Max, storage (mm)", QRect(8, 21, 112, 16));
     MaxStorEdit = MakeEdit(FirstReservoirBox, "MaxStorEdit", "100", QRect(126, 18, 96, 21));
     SetHint(MaxStorEdit, "> 0");
-    InitStorLabel = MakeLabel(FirstReservoirBox, "InitStorLabel", "Init. storage (mm)",
-                              QRect(8, 45, 112, 16));
+    InitStorLabel =
+        MakeLabel(FirstReservoirBox, "InitStorLabel", "Init. storage (mm)", QRect(8, 45, 112, 16));
     InitStorEdit = MakeEdit(FirstReservoirBox, "InitStorEdit", "80", QRect(126, 42, 96, 21));
     SetHint(InitStorEdit, "<= Maximum storage");
     // The escape rate of the file header only stands in for missing per-row
@@ -149,10 +146,9 @@ void TRainForm::CreateInputTab() {
     StringGrid1->setObjectName("StringGrid1");
     StringGrid1->SetColCount(4);
     StringGrid1->SetRowCount(15);
-    connect(StringGrid1, &TStringGrid::EditTextChanged, this,
-            [this](int col, int row, const QString& text) {
-                StringGrid1SetEditText(col, row, text);
-            });
+    connect(
+        StringGrid1, &TStringGrid::EditTextChanged, this,
+        [this](int col, int row, const QString& text) { StringGrid1SetEditText(col, row, text); });
 
     TryMemo = MakeHintMemo(tab, "TryMemo",
                            "Try various values of\ninitial storage to find\nthe best result.",
@@ -163,14 +159,14 @@ void TRainForm::CreateInputTab() {
     InputImage->setAlignment(Qt::AlignCenter);
     const QPixmap picture(":/pictures/input_small.jpg");
     if (!picture.isNull())
-        InputImage->setPixmap(picture.scaled(InputImage->size(), Qt::KeepAspectRatio,
-                                             Qt::SmoothTransformation));
+        InputImage->setPixmap(
+            picture.scaled(InputImage->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
     AlphaDrainBox = new QGroupBox("Alpha characteristics", tab);
     AlphaDrainBox->setObjectName("AlphaDrainBox");
     AlphaDrainBox->setGeometry(300, kGridTop, 357, 74);
-    AlphaLabel = MakeLabel(AlphaDrainBox, "AlphaLabel", "Alpha=M*Discharge+N",
-                           QRect(10, 20, 200, 16));
+    AlphaLabel =
+        MakeLabel(AlphaDrainBox, "AlphaLabel", "Alpha=M*Discharge+N", QRect(10, 20, 200, 16));
     A1coeffLabel = MakeLabel(AlphaDrainBox, "A1coeffLabel", "M coefficient", QRect(10, 46, 82, 16));
     A1coeffEdit = MakeEdit(AlphaDrainBox, "A1coeffEdit", "", QRect(96, 43, 80, 21));
     SetHint(A1coeffEdit, ">= 0");

@@ -21,7 +21,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     return button;
 }
 
-
 }  // namespace
 
 void TRainForm::CreateOutputTab() {
@@ -73,8 +72,8 @@ void TRainForm::CreateGraphicsTab() {
     CommentButton = MakeButton(GraphicsTabSheet, "CommentButton", "Comment");
     CommentButton->setEnabled(false);
     connect(CommentButton, &QPushButton::clicked, this, &TRainForm::CommentButtonClick);
-    for (QPushButton* b : {MakeGraphButton, SeeGraphButton, SaveGraphButton, BlWhButton,
-                           CommentButton})
+    for (QPushButton* b :
+         {MakeGraphButton, SeeGraphButton, SaveGraphButton, BlWhButton, CommentButton})
         buttons->addWidget(b);
     buttons->addStretch(1);
     layout->addLayout(buttons);

@@ -124,8 +124,7 @@ void TStringGrid::EditorTextEdited(GridCellEditor* editor, int col, int row, con
     emit EditTextChanged(col, row, text);
 }
 
-void TStringGrid::EditorBlockPasted(GridCellEditor* editor, int col, int row,
-                                    const QString& text) {
+void TStringGrid::EditorBlockPasted(GridCellEditor* editor, int col, int row, const QString& text) {
     // The block is spread over the grid by the receiver; the editor must not
     // write its own text back into the starting cell afterwards.
     delegate_->Discard(editor);

@@ -19,14 +19,14 @@ namespace tervala {
 class GridCellEditor : public QLineEdit {
     Q_OBJECT
 
-public:
+  public:
     explicit GridCellEditor(QWidget* parent);
     void PasteClipboard();
 
-signals:
+  signals:
     void BlockPasted(const QString& text);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 };
@@ -34,7 +34,7 @@ protected:
 class TStringGrid : public QTableView {
     Q_OBJECT
 
-public:
+  public:
     explicit TStringGrid(QWidget* parent = nullptr);
 
     int RowCount() const { return cells_->ShownRows(); }
@@ -60,23 +60,23 @@ public:
 
     // Holds back the repainting of single cells while many are written.
     class Batch {
-    public:
+      public:
         explicit Batch(TStringGrid& grid) : cells_(*grid.cells_) { cells_.BeginBatch(); }
         ~Batch() { cells_.EndBatch(); }
         Batch(const Batch&) = delete;
         Batch& operator=(const Batch&) = delete;
 
-    private:
+      private:
         GridCellsModel& cells_;
     };
 
     static constexpr int kRowHeight = 20;
 
-signals:
+  signals:
     // The whole editor text of cell (col, row) after a change of it.
     void EditTextChanged(int col, int row, const QString& text);
 
-private:
+  private:
     friend class GridCellDelegate;
     void EditorTextEdited(GridCellEditor* editor, int col, int row, const QString& text);
     void EditorBlockPasted(GridCellEditor* editor, int col, int row, const QString& text);
@@ -88,14 +88,14 @@ private:
 class GridCellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
-public:
+  public:
     explicit GridCellDelegate(TStringGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
     // Closes an editor without taking its text into the cell.
     void Discard(GridCellEditor* editor);
 
-private:
+  private:
     TStringGrid* grid_;
 };
 

@@ -15,7 +15,7 @@
 namespace {
 
 class QuietDialogs : public tervala::Dialogs {
-public:
+  public:
     void ShowMessage(const std::string&) override {}
     bool AskYesNo(const std::string&) override { return false; }
     std::optional<std::string> ChooseOpenFile(const tervala::FileDialogRequest&) override {

@@ -25,7 +25,7 @@ std::vector<QStringList> TenRainRows() {
 }
 
 class DataGrid : public RainFormTest {
-protected:
+  protected:
     void SetUp() override {
         RainFormTest::SetUp();
         ShowInputTab();
@@ -296,7 +296,7 @@ TEST_F(DataGrid, TypingInACellMarksTheDataAsEntered) {
 }
 
 class GridClipboard : public DataGrid {
-protected:
+  protected:
     void SetUp() override {
         DataGrid::SetUp();
         form->activateWindow();
@@ -370,6 +370,28 @@ TEST_F(GridClipboard, CopyOfSelectedCellsGivesSpreadsheetText) {
     grid().setFocus();
     form->EditCopy1->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), "1\t2,5\r\n3\t4\r\n");
+}
+
+TEST_F(GridClipboard, DeleteEmptiesTheSelectedCellsAndCountsAsAnEdit) {
+    grid().setCurrentIndex(grid().model()->index(4, 1));
+    grid().selectionModel()->select(
+        QItemSelection(grid().model()->index(4, 1), grid().model()->index(5, 2)),
+        QItemSelectionModel::ClearAndSelect);
+    grid().setFocus();
+    form->EditDelete1->trigger();
+    EXPECT_EQ(Row(4), QStringList({"0", "", "", "0"}));
+    EXPECT_EQ(Row(5), QStringList({"0", "", "", "0"}));
+    EXPECT_EQ(Row(6), QStringList({"0", "0", "0", "0"}));
+    EXPECT_TRUE(form->DataEntered);
+}
+
+TEST_F(GridClipboard, CutCopiesTheSelectionAndEmptiesIt) {
+    grid().SetCell(2, 7, "0,3");
+    grid().setCurrentIndex(grid().model()->index(7, 2));
+    grid().setFocus();
+    form->EditCut1->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "0,3\r\n");
+    EXPECT_EQ(grid().Cell(2, 7), "");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStatusBar>
 
@@ -172,11 +173,11 @@ TEST_F(MainWindow, InputTabControlsCarryTheirHints) {
 
 TEST_F(MainWindow, ControlsAreFoundByTheirNames) {
     for (const char* name :
-         {"StringGrid1", "NrOfDataEdit", "MaxStorEdit", "InitStorEdit", "EscapeEdit",
-          "A1coeffEdit", "B1valueEdit", "InitRunEdit", "InitLevelEdit", "PorosityEdit",
-          "OptionComboBox", "ClearButton", "AlphaDrainBox", "PredictGroupBox", "TryMemo",
-          "AlfaMemo", "StartLabel", "OutputMemo", "IntroMemo", "RefMemo", "Reservoir_Image",
-          "InputImage", "PageControl1", "StatusBar1"}) {
+         {"StringGrid1",     "NrOfDataEdit", "MaxStorEdit",   "InitStorEdit",    "EscapeEdit",
+          "A1coeffEdit",     "B1valueEdit",  "InitRunEdit",   "InitLevelEdit",   "PorosityEdit",
+          "OptionComboBox",  "ClearButton",  "AlphaDrainBox", "PredictGroupBox", "TryMemo",
+          "AlfaMemo",        "StartLabel",   "OutputMemo",    "IntroMemo",       "RefMemo",
+          "Reservoir_Image", "InputImage",   "PageControl1",  "StatusBar1"}) {
         EXPECT_NE(form->findChild<QWidget*>(name), nullptr) << name;
     }
     for (const char* name : {"EditCut1", "EditCopy1", "EditPaste1", "EditDelete1", "FileExit1",
@@ -247,6 +248,13 @@ TEST_F(MainWindow, ClosingTheFinishWindowEndsTheProgram) {
     EXPECT_EQ(ended.count(), 1);
 }
 
+TEST_F(MainWindow, OpensAtLeft100With675PixelsOnAWideScreen) {
+    const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
+    ASSERT_GT(screenWidth, 675);
+    EXPECT_EQ(form->pos().x(), 100);
+    EXPECT_EQ(form->width(), 675);
+}
+
 TEST(WindowPlacement, NarrowScreenOpensAtLeft10WithTheScreenWidthLess10) {
     const WindowPlacement p = PlaceMainWindow(640, 675);
     EXPECT_EQ(p.left, 10);
@@ -306,8 +314,8 @@ TEST_F(MainWindow, InputTabShowsTheCalculatorWhenAParameterFileWasRead) {
 }
 
 TEST_F(MainWindow, TabChangesHideTheCommentWindowAndDisableItsButton) {
-    for (QWidget* tab : {form->InputTabSheet, form->OutputTabSheet, form->GraphicsTabSheet,
-                         form->IntroTabSheet}) {
+    for (QWidget* tab :
+         {form->InputTabSheet, form->OutputTabSheet, form->GraphicsTabSheet, form->IntroTabSheet}) {
         form->CommentButton->setEnabled(true);
         form->CommentButtonClick();
         ASSERT_TRUE(comment->isVisible());

@@ -8,7 +8,7 @@ namespace tervala::testing {
 namespace {
 
 class NumberOfData : public RainFormTest {
-protected:
+  protected:
     void SetUp() override {
         RainFormTest::SetUp();
         ShowInputTab();

@@ -41,7 +41,7 @@ void AddRows(std::vector<std::string>& lines, bool withDischarge) {
 }
 
 class OptionSwitching : public RainFormTest {
-protected:
+  protected:
     void SetUp() override {
         RainFormTest::SetUp();
         ASSERT_TRUE(folder.isValid());

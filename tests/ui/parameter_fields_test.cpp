@@ -6,7 +6,7 @@ namespace tervala::testing {
 namespace {
 
 class ParameterFields : public RainFormTest {
-protected:
+  protected:
     void SetUp() override {
         RainFormTest::SetUp();
         ShowInputTab();

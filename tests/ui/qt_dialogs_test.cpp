@@ -1,8 +1,9 @@
 // The file dialogs' filters in the toolkit's form.
+#include "ui/qt_dialogs.h"
+
 #include <gtest/gtest.h>
 
 #include "ui/main_file_dialogs.h"
-#include "ui/qt_dialogs.h"
 
 namespace tervala {
 namespace {
@@ -31,9 +32,8 @@ TEST(MainFileDialogs, FiltersAndDefaultExtensions) {
 TEST(MainFileDialogs, SetDialogFoldersSetsAllFive) {
     TMainFileDialogs d;
     d.SetDialogFolders("/data/area");
-    for (const FileDialogRequest* r : {&d.InputOpenDialog, &d.InputSaveDialog,
-                                       &d.OutputOpenDialog, &d.GraphOpenDialog,
-                                       &d.GraphSaveDialog})
+    for (const FileDialogRequest* r : {&d.InputOpenDialog, &d.InputSaveDialog, &d.OutputOpenDialog,
+                                       &d.GraphOpenDialog, &d.GraphSaveDialog})
         EXPECT_EQ(r->initialFolder, "/data/area");
 }
 

@@ -9,9 +9,9 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QLineEdit>
 #include <QStringList>
 #include <QTabWidget>
 #include <QTest>
@@ -31,7 +31,7 @@
 namespace tervala::testing {
 
 class RainFormTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         form = std::make_unique<TRainForm>(dialogs);
         finish = std::make_unique<TFinishForm>();

@@ -13,7 +13,7 @@
 namespace tervala::testing {
 
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     std::vector<std::string> messages;   // every ShowMessage text, in order
     std::vector<std::string> questions;  // every AskYesNo text, in order
     std::deque<bool> answers;            // Yes/No answers in order; No when exhausted
@@ -47,7 +47,7 @@ public:
         questions.clear();
     }
 
-private:
+  private:
     static std::optional<std::string> Next(std::deque<std::optional<std::string>>& script) {
         if (script.empty()) return std::nullopt;
         auto answer = script.front();
