@@ -1,8 +1,10 @@
 // The option selector between discharge analysis and prediction, with the
 // re-read of the current input file, and "Clear all" in both layouts.
+#include <QFile>
 #include <QTemporaryDir>
 #include <fstream>
 
+#include "model/number_text.h"
 #include "tests/ui/rain_form_fixture.h"
 
 namespace tervala::testing {
@@ -149,6 +151,31 @@ TEST_F(OptionSwitching, PredictionReadsTheCurrentInputFileAgain) {
     EXPECT_EQ(Row(11, 3), QStringList({"12", "17", "2"}));
     EXPECT_EQ(form->OrigNrOfData, 12);
     EXPECT_EQ(form->OptionComboBox->currentIndex(), 1);
+}
+
+TEST_F(OptionSwitching, PredictionWithAParameterFileBesideShowsTheCalculator) {
+    // The example of a pipe-drained field: Ka = Kb = 1 m/day, D = 5 m,
+    // U = 0.5 m, P = 5 %, L = 50 m in the parameter file beside it.
+    const QString inp = folder.filePath("DrainedField.inp");
+    const QString par = folder.filePath("DrainedField.par");
+    ASSERT_TRUE(QFile::copy(TERVALA_SOURCE_DIR "/Data/DrainedField.inp", inp));
+    ASSERT_TRUE(QFile::copy(TERVALA_SOURCE_DIR "/Data/DrainedField.par", par));
+    dm().FileName = inp.toStdString();
+    Choose(1);
+
+    EXPECT_TRUE(dm().PredictionMode);
+    EXPECT_TRUE(dm().ParFileRead);
+    EXPECT_EQ(session.Values.Ka, 1);
+    EXPECT_EQ(session.Values.L, 50);
+    EXPECT_TRUE(alfa->isVisible());
+    ExpectPredictionLayout(219);
+    // The fields show the alpha function and porosity the run will use.
+    EXPECT_EQ(form->A1coeffEdit->text().toStdString(), FormatGeneral(session.Values.MCoeff));
+    EXPECT_EQ(form->B1valueEdit->text().toStdString(), FormatGeneral(session.Values.NValue));
+    EXPECT_GT(session.Values.MCoeff, 0);
+    EXPECT_EQ(form->PorosityEdit->text(), "5");
+    EXPECT_EQ(form->MaxStorEdit->text(), "30");
+    EXPECT_EQ(form->InitStorEdit->text(), "25");
 }
 
 TEST_F(OptionSwitching, PredictionBeforeAnyFileTellsTheFileCannotBeReadAndStillSwitches) {
