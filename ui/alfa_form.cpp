@@ -92,7 +92,9 @@ TAlfaForm::TAlfaForm(Session& session, Dialogs& dialogs, QWidget* parent)
     RefMemo->setObjectName("RefMemo");
     RefMemo->setReadOnly(true);
     RefMemo->setPlainText(kReference);
-    RefMemo->setMaximumHeight(84);
+    RefMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    RefMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    RefMemo->setFixedHeight(96);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(GeometryImage, 0, Qt::AlignHCenter);
