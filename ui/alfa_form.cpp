@@ -10,6 +10,7 @@
 #include "model/input_file.h"
 #include "model/number_text.h"
 #include "model/parameter_file.h"
+#include "ui/focus_exit_filter.h"
 
 namespace tervala {
 
@@ -65,12 +66,14 @@ TAlfaForm::TAlfaForm(Session& session, Dialogs& dialogs, QWidget* parent)
         inputs->addWidget(edits[i], i, 1);
         connect(edits[i], &QLineEdit::textChanged, this, &TAlfaForm::EditChange);
     }
-    connect(Edit1, &QLineEdit::editingFinished, this, &TAlfaForm::Edit1Exit);
-    connect(Edit2, &QLineEdit::editingFinished, this, &TAlfaForm::Edit2Exit);
-    connect(Edit3, &QLineEdit::editingFinished, this, &TAlfaForm::Edit3Exit);
-    connect(Edit4, &QLineEdit::editingFinished, this, &TAlfaForm::Edit4Exit);
-    connect(Edit5, &QLineEdit::editingFinished, this, &TAlfaForm::Edit5Exit);
-    connect(Edit6, &QLineEdit::editingFinished, this, &TAlfaForm::Edit6Exit);
+    // Each input is checked when the focus leaves it, as in the main window.
+    auto* exits = new FocusExitFilter(this);
+    exits->Watch(Edit1, [this] { Edit1Exit(); });
+    exits->Watch(Edit2, [this] { Edit2Exit(); });
+    exits->Watch(Edit3, [this] { Edit3Exit(); });
+    exits->Watch(Edit4, [this] { Edit4Exit(); });
+    exits->Watch(Edit5, [this] { Edit5Exit(); });
+    exits->Watch(Edit6, [this] { Edit6Exit(); });
 
     Button1 = new QPushButton("Calculate", this);
     Button1->setObjectName("Button1");
@@ -188,16 +191,16 @@ void TAlfaForm::Button1Click() {
     // coefficients of the next prediction are the numbers those texts show.
     v.MCoeff = r.M;
     v.NValue = r.N;
-    // The porosity stays in percent throughout, so a second "Calculate" gives
-    // the same M and N.
-    emit AlphaEntered(QString::fromStdString(r.MText), QString::fromStdString(r.NText),
-                      QString::fromStdString(FormatGeneral(dm.Porosity)));
-
-    // M and N describe a prediction; the data set must not be left in two modes.
+    // M and N describe a prediction; the data set must not be left in two
+    // modes, and the Input tab lays itself out by the mode it receives.
     dm.PredictionMode = true;
     dm.DischargeMode = false;
     dm.HeadMode = false;
     dm.ModeTag = kPredictionTag;
+    // The porosity stays in percent throughout, so a second "Calculate" gives
+    // the same M and N.
+    emit AlphaEntered(QString::fromStdString(r.MText), QString::fromStdString(r.NText),
+                      QString::fromStdString(FormatGeneral(dm.Porosity)));
 
     const std::string parName = ReplaceExtension(dm.FileName, ".par");
     if (!WriteParameterFile(parName, v, dm.Porosity, dialogs_)) return;

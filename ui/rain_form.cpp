@@ -19,6 +19,7 @@
 #include <filesystem>
 
 #include "engine/session.h"
+#include "ui/alfa_form.h"
 #include "ui/dialogs.h"
 #include "ui/finish_form.h"
 #include "ui/focus_exit_filter.h"
@@ -100,7 +101,13 @@ TRainForm::~TRainForm() = default;
 
 void TRainForm::UseDataSet(Session& session) { session_ = &session; }
 
-void TRainForm::UseWindows(const AuxiliaryWindows& windows) { windows_ = windows; }
+void TRainForm::UseWindows(const AuxiliaryWindows& windows) {
+    windows_ = windows;
+    if (auto* calculator = qobject_cast<TAlfaForm*>(windows.AlfaForm)) {
+        connect(calculator, &TAlfaForm::AlphaEntered, this, &TRainForm::AlfaFormAlphaEntered,
+                Qt::UniqueConnection);
+    }
+}
 
 TDMOmbrel& TRainForm::DM() {
     assert(session_ && "the data set is handed in before the window is used");
@@ -291,6 +298,22 @@ void TRainForm::HideCommentWindow() {
 void TRainForm::HelpButtonClick() { ShowWindow(windows_.HelpForm); }
 
 void TRainForm::AlfaButtonClick() { ShowWindow(windows_.AlfaForm); }
+
+void TRainForm::AlfaFormAlphaEntered(const QString& MText, const QString& NText,
+                                     const QString& PorosityText) {
+    // Shown beside an analysis (its input came with a parameter file), the
+    // calculator still turns the data set into a prediction: the Input tab
+    // follows, or Save/Run would write the grid of one mode under the other.
+    if (!AlphaDrainBox->isVisibleTo(this) || OptionComboBox->currentIndex() != 1) {
+        OptionComboBox->setCurrentIndex(1);
+        ShowLayoutOfMode();
+        AlfaMemo->show();
+        AlfaButton->show();
+    }
+    A1coeffEdit->setText(MText);
+    B1valueEdit->setText(NText);
+    PorosityEdit->setText(PorosityText);
+}
 
 void TRainForm::CommentButtonClick() { ShowWindow(windows_.CommentForm); }
 

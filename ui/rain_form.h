@@ -113,6 +113,10 @@ class TRainForm : public TBaseForm {
     void HelpButtonClick();
     void AlfaButtonClick();
     void CommentButtonClick();
+    // The calculator entered M and N ("%8.5f") and the porosity of a drained
+    // field; the data set is now a prediction, and the Input tab shows one.
+    void AlfaFormAlphaEntered(const QString& MText, const QString& NText,
+                              const QString& PorosityText);
 
     // ---- Edit menu ----
     void EditCut1Execute();

@@ -5,11 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <QTest>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include "tests/support/recording_messages.h"
+#include "tests/ui/scripted_dialogs.h"
 #include "ui/tervala_resources.h"
 
 namespace tervala {
@@ -17,15 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Answers every message by recording it; the calculator opens no file dialog.
-class RecordingDialogs : public Dialogs {
-public:
-    std::vector<std::string> messages;
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    bool AskYesNo(const std::string&) override { return false; }
-    std::optional<std::string> ChooseOpenFile(const FileDialogRequest&) override { return {}; }
-    std::optional<std::string> ChooseSaveFile(const FileDialogRequest&) override { return {}; }
-};
+using RecordingDialogs = testing::ScriptedDialogs;
 
 std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -50,7 +43,12 @@ protected:
     // Types a text into a field and leaves it.
     void Enter(QLineEdit* edit, const char* text) {
         edit->setText(text);
-        emit edit->editingFinished();
+        if (edit == form.Edit1) form.Edit1Exit();
+        if (edit == form.Edit2) form.Edit2Exit();
+        if (edit == form.Edit3) form.Edit3Exit();
+        if (edit == form.Edit4) form.Edit4Exit();
+        if (edit == form.Edit5) form.Edit5Exit();
+        if (edit == form.Edit6) form.Edit6Exit();
     }
     void EnterAll(const char* ka, const char* kb, const char* d, const char* u, const char* p,
                   const char* l) {
@@ -246,6 +244,18 @@ TEST_F(AlfaFormTest, ReopeningBesideAParameterFileShowsTheValuesHeld) {
     EXPECT_EQ(form.Edit7->text().toStdString(), "0.048");
     EXPECT_EQ(form.Edit8->text().toStdString(), "0.1513");  // 0.75 * 0.2017308 to 5 decimals
     EXPECT_TRUE(form.InputsValid());
+}
+
+TEST_F(AlfaFormTest, MovingTheFocusOnRunsTheCheckOfTheFieldLeft) {
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.Edit2->setFocus();
+    ASSERT_TRUE(form.Edit2->hasFocus());
+    form.Edit2->setText("-3");
+    form.Edit3->setFocus();
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>({"Kb should be greater than zero"}));
+    EXPECT_TRUE(form.Edit2->text().isEmpty());
 }
 
 TEST_F(AlfaFormTest, ShowingWithoutAParameterFileKeepsTheTexts) {
