@@ -163,7 +163,7 @@ QImage DrawReservoirs() {
 
     // Escape: evaporation or natural drainage, scaled by the filling.
     Arrow(p, QPointF(150, actLevel - 4), QPointF(112, 96), kGreen, 2.4, 11);
-    Text(p, 4, 104, "Escape\nActEsc = R · MaxEsc\n(evaporation,\nnatural drainage)", Font(12),
+    Text(p, 4, 104, "Escape (evaporation,\nnatural drainage)\nActEsc = Esc · Δt · R\nR = ActSto / MaxSto", Font(12),
          kGreen, Qt::AlignLeft | Qt::AlignBottom, 150, 70);
 
     // Overflow: what the pre reservoir cannot hold becomes recharge.
@@ -172,7 +172,7 @@ QImage DrawReservoirs() {
     Arrow(p, QPointF(first.right() + 20, first.top() + 2), QPointF(first.right() + 55, 150), kWater,
           3, 11);
     Arrow(p, QPointF(first.right() + 55, 150), QPointF(first.right() + 85, 282), kWater, 3, 12);
-    Text(p, first.right() + 66, 150, "Overflow = recharge Rech\n= Rain − StoDef / Δt  (≥ 0)",
+    Text(p, first.right() + 66, 150, "Overflow = recharge Rech\n= Rain − deficit  (≥ 0)",
          Font(12, true), kWater.darker(140), Qt::AlignLeft | Qt::AlignTop, 260, 40);
 
     // Second (main) reservoir: the soil water above and below drain level.
