@@ -117,6 +117,166 @@ private:
     Candidate& best_;
 };
 
+// Lower bound of the sums of every grid point of a block [i0, i1] x [j0, j1],
+// stepped through the rows together: an interval [lo, hi] that holds the
+// calculated discharge of every point of the block, and the smallest term
+// any point can add at each row. The block is given up as soon as the bound
+// exceeds the limit.
+//
+// The interval follows the model's monotonicity. With q the discharge
+// before the step and alpha = A q + C (never negative), the step
+// q' = R + (q - R) E(alpha) grows with q as long as the step is not too
+// stiff (A dt (q - R) <= 1), grows with alpha when R >= q and falls with alpha
+// when R <= q; alpha grows with A, C and q. So when the recharge lies above
+// the whole interval the corners (A_lo, C_lo, lo) and (A_hi, C_hi, hi) give
+// the new interval, when it lies below the corners are crossed, and
+// otherwise the bound takes the worst of the alpha range for each end. The
+// corners are computed with the same double arithmetic as the points; both
+// differ from exact arithmetic by a few units in the last place, which the
+// margin covers many times over. The deviations and their squares are then
+// bounded from the interval without any margin: rounding is monotone, so
+// the computed deviation of every point lies between the deviations
+// computed from the interval's ends.
+class DischargeBlockBound {
+public:
+    DischargeBlockBound(const DischargeSearchData& d, int i0, int i1, int j0, int j1)
+        : d_(d),
+          aLo_(DischargeSlope(i0)),
+          aHi_(DischargeSlope(i1)),
+          cLo_(DischargeIntercept(j0)),
+          cHi_(DischargeIntercept(j1)),
+          cMag_(std::max(std::fabs(cLo_), std::fabs(cHi_))) {}
+
+    // Steps through the rows until the bound exceeds the limit (true: no
+    // point of the block can win) or the rows end (false).
+    bool Exceeds(const SharedLimit& limit) {
+        const double* delta = d_.delta.data();
+        const double* rech = d_.rech.data();
+        const double* meas = d_.meas.data();
+        double lo = d_.first, hi = d_.first;
+        double bound = 0;
+        double l = limit.Get();
+        for (int k = 2; k <= d_.n; ++k) {
+            const double dt = delta[k], R = rech[k];
+            double nlo, nhi;
+            if (R >= hi) {
+                // Below the recharge the step rises with q and with alpha.
+                nlo = Next(aLo_, cLo_, lo, dt, R);
+                nhi = Next(aHi_, cHi_, hi, dt, R);
+            } else {
+                // Above the recharge the step falls with alpha and, as a
+                // function of q, rises up to its peak and falls after it.
+                const double from = std::max(lo, R);
+                nhi = Next(aLo_, cLo_, std::min(hi, std::max(from, Peak(aLo_, cLo_, dt, R))), dt, R);
+                const double atHi = Next(aHi_, cHi_, hi, dt, R);
+                if (R <= lo) {
+                    nlo = Peak(aHi_, cHi_, dt, R) >= hi ? Next(aHi_, cHi_, lo, dt, R)
+                                                        : std::min(Next(aHi_, cHi_, lo, dt, R), atHi);
+                } else {
+                    nlo = std::min(Next(aLo_, cLo_, lo, dt, R), atHi);
+                }
+            }
+            const double margin =
+                2e-14 * ((hi + R) * (1 + dt * (aHi_ * hi + cMag_)) + std::fabs(nhi)) + 1e-300;
+            lo = std::max(0.0, nlo - margin);
+            hi = nhi + margin;
+            if (!(hi < kHuge)) return false;  // no useful bound
+            bound += LeastTerm(meas[k] - hi, meas[k] - lo);
+            if (bound > l) {
+                l = limit.Get();
+                if (bound > l) return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    static constexpr double kHuge = 1e200;
+
+    static double Next(double A, double C, double q, double dt, double R) {
+        return DischargeNext(q, DischargeAlpha(A, C, q), dt, R);
+    }
+    // Where q -> R + (q - R) E(A q + C) peaks above the recharge: where alpha
+    // leaves 0, or where (q - R) A dt = 1, whichever is higher.
+    static double Peak(double A, double C, double dt, double R) {
+        const double stiff = dt > 0 ? R + 1 / (A * dt) : kHuge;
+        return std::max(-C / A, stiff);
+    }
+
+    // The smallest term of a deviation in [devLo, devHi].
+    static double LeastTerm(double devLo, double devHi) {
+        if (devLo >= kDischargeDeviationCap) return kDischargeCappedTerm;
+        if (devHi < 0) return devHi * devHi;
+        if (devLo > 0) {
+            const double t = devLo * devLo;
+            return devHi >= kDischargeDeviationCap && kDischargeCappedTerm < t
+                       ? kDischargeCappedTerm
+                       : t;
+        }
+        return 0;
+    }
+
+    const DischargeSearchData& d_;
+    const double aLo_, aHi_, cLo_, cHi_, cMag_;
+};
+
+// Works through a tile of the grid: blocks whose bound exceeds the limit
+// are dropped whole, the others are halved until they are small enough to
+// evaluate point by point.
+class DischargeTileSearch {
+public:
+    DischargeTileSearch(const DischargeSearchData& d, const DischargeGrid& g, SharedLimit& limit,
+                        Candidate& best, double typicalDischarge)
+        : d_(d), g_(g), limit_(limit), lanes_(d, limit, best), typical_(typicalDischarge) {}
+
+    void Search(int i0, int i1, int j0, int j1) {
+        Block(i0, i1, j0, j1);
+        Flush();
+    }
+
+private:
+    static constexpr int kLeafPoints = 8;
+
+    void Block(int i0, int i1, int j0, int j1) {
+        const int ni = i1 - i0 + 1, nj = j1 - j0 + 1;
+        if (ni * nj > 1 && DischargeBlockBound(d_, i0, i1, j0, j1).Exceeds(limit_)) return;
+        if (ni * nj <= kLeafPoints) {
+            for (int i = i0; i <= i1; ++i) {
+                for (int j = j0; j <= j1; ++j) {
+                    pending_.push_back(
+                        {i, j, int64_t(i - g_.iFirst) * (g_.jLast - g_.jFirst + 1) + (j - g_.jFirst)});
+                }
+            }
+            if (pending_.size() >= 256) Flush();
+            return;
+        }
+        // Halve the side that spreads alpha more: a step of i moves alpha by
+        // 0.0001 times the discharge, a step of j by 0.0001.
+        const bool splitI = nj == 1 || (ni > 1 && (ni - 1) * typical_ >= (nj - 1));
+        if (splitI) {
+            const int mid = i0 + ni / 2 - 1;
+            Block(i0, mid, j0, j1);
+            Block(mid + 1, i1, j0, j1);
+        } else {
+            const int mid = j0 + nj / 2 - 1;
+            Block(i0, i1, j0, mid);
+            Block(i0, i1, mid + 1, j1);
+        }
+    }
+
+    void Flush() {
+        lanes_.Evaluate(pending_);
+        pending_.clear();
+    }
+
+    const DischargeSearchData& d_;
+    const DischargeGrid& g_;
+    SharedLimit& limit_;
+    LaneEvaluator lanes_;
+    double typical_;
+    std::vector<GridPoint> pending_;
+};
+
 // A bound to start from: the best of a coarse sub-grid, improved by a local
 // descent on the full grid. Any complete sum of a real grid point will do;
 // the closer to the best sum, the more the main pass can give up early.
@@ -171,7 +331,11 @@ SearchWinner SearchDischargeFast(const DischargeSearchData& data, const Discharg
     SharedLimit limit(kDischargeInitialBest);
     SeedLimit(data, grid, limit);
 
-    constexpr int kTileI = 8;
+    double typical = 0;
+    for (int k = 1; k <= data.n; ++k) typical += data.meas[k];
+    typical = data.n > 0 ? typical / data.n : 1;
+
+    constexpr int kTileI = 16;
     constexpr int kTileJ = 64;
     const int tilesI = (nI + kTileI - 1) / kTileI;
     const int tilesJ = (nJ + kTileJ - 1) / kTileJ;
@@ -182,14 +346,7 @@ SearchWinner SearchDischargeFast(const DischargeSearchData& data, const Discharg
         const int ti = static_cast<int>(tile / tilesJ), tj = static_cast<int>(tile % tilesJ);
         const int i0 = grid.iFirst + ti * kTileI, i1 = std::min(grid.iLast, i0 + kTileI - 1);
         const int j0 = grid.jFirst + tj * kTileJ, j1 = std::min(grid.jLast, j0 + kTileJ - 1);
-        std::vector<GridPoint> points;
-        points.reserve(static_cast<size_t>(i1 - i0 + 1) * (j1 - j0 + 1));
-        for (int i = i0; i <= i1; ++i) {
-            for (int j = j0; j <= j1; ++j) {
-                points.push_back({i, j, int64_t(i - grid.iFirst) * nJ + (j - grid.jFirst)});
-            }
-        }
-        LaneEvaluator(data, limit, best[worker]).Evaluate(points);
+        DischargeTileSearch(data, grid, limit, best[worker], typical).Search(i0, i1, j0, j1);
     };
 
     // Progress lines in loop order: a line is due once every tile row up to
