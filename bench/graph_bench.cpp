@@ -36,6 +36,7 @@ public:
     void LineTo(int, int) override { ++operations; }
     void Ellipse(int, int, int, int) override { ++operations; }
     void TextOut(int, int, const std::string&) override { ++operations; }
+    void MarkOut(int, int, const std::string&) override { ++operations; }
     TextExtent MeasureText(const std::string& text) override {
         return {static_cast<int>(text.size()) * 7, 15};
     }

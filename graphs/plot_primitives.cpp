@@ -13,7 +13,7 @@ void DrawOpenCircle(DrawingSurface& surface, int x, int y) {
     surface.Ellipse(x - 2, y - 2, x + 2, y + 2);
 }
 
-void DrawBullet(DrawingSurface& surface, int x, int y) { surface.TextOut(x, y - 5, kBullet); }
+void DrawBullet(DrawingSurface& surface, int x, int y) { surface.MarkOut(x, y - 5, kBullet); }
 
 void DrawBar(DrawingSurface& surface, int x1, int x2, int y) {
     if (y + 5 < kAxisBottom) surface.FillRect(x1, y, x2, kAxisBottom - 1);

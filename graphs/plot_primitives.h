@@ -15,7 +15,8 @@ void DrawSegment(DrawingSurface& surface, int x1, int y1, int x2, int y2);
 // Circle of 4 pixels around (x, y): outline with the pen, inside with the
 // current fill colour.
 void DrawOpenCircle(DrawingSurface& surface, int x, int y);
-// A bullet text centred on the height y (drawn at y - 5).
+// A bullet mark centred on the height y (placed at y - 5); it leaves the
+// marks around it as they are.
 void DrawBullet(DrawingSurface& surface, int x, int y);
 // Bar from x1 to x2 between the top y and the pixel row just above the
 // horizontal axis, in the current fill colour; nothing for a top at or below

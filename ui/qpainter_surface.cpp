@@ -92,6 +92,13 @@ void QPainterSurface::TextOut(int x, int y, const std::string& text) {
     ApplyPen();
 }
 
+void QPainterSurface::MarkOut(int x, int y, const std::string& glyph) {
+    QFontMetrics metrics(font_, painter_.device());
+    painter_.setPen(QPen(fontColour_));
+    painter_.drawText(x, y + metrics.ascent(), QString::fromStdString(glyph));
+    ApplyPen();
+}
+
 TextExtent QPainterSurface::MeasureText(const std::string& text) {
     QFontMetrics metrics(font_, painter_.device());
     return {metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height()};

@@ -34,6 +34,7 @@ class QPainterSurface : public DrawingSurface {
     void LineTo(int x, int y) override;
     void Ellipse(int left, int top, int right, int bottom) override;
     void TextOut(int x, int y, const std::string& text) override;
+    void MarkOut(int x, int y, const std::string& glyph) override;
     TextExtent MeasureText(const std::string& text) override;
 
     // Pixel size of a font of the given points on a 96 dpi picture, rounded

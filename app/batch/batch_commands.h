@@ -26,4 +26,8 @@ void RegisterRunCommand(CLI::App& app, int& exitCode);
 // checks and messages.
 void RegisterDrainageCommand(CLI::App& app, int& exitCode);
 
+// tervala-batch graph REPORT.out --kind K [--bw] -o FILE.bmp|FILE.png: one graph
+// of a report drawn to a picture file as the Graphics tab draws and saves it.
+void RegisterGraphCommand(CLI::App& app, int& exitCode);
+
 }  // namespace tervala::batch

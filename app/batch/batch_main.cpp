@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     int exitCode = tervala::batch::kExitDone;
     tervala::batch::RegisterRunCommand(app, exitCode);
     tervala::batch::RegisterDrainageCommand(app, exitCode);
+    tervala::batch::RegisterGraphCommand(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

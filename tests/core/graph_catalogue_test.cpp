@@ -366,7 +366,7 @@ TEST(CalculatedAgainstObservedGraph, BulletsAndTheLineOfEquality) {
     Graph g = CalculatedObserved();
     g.Draw(GraphKind::CalculatedAgainstObserved);
     std::vector<DrawOp> series = g.AfterTicks();
-    std::vector<DrawOp> bullets = OfKind(series, DrawOp::Kind::Text);
+    std::vector<DrawOp> bullets = OfKind(series, DrawOp::Kind::Mark);
     ASSERT_EQ(bullets.size(), 1u);  // rows 0 .. N - 3
     EXPECT_EQ(bullets[0].text, "\xE2\x80\xA2");
     EXPECT_EQ(At(bullets[0]), (Box{195, 265 - 5}));
@@ -440,16 +440,19 @@ TEST(ObservedAgainstRechargeGraph, BulletsOfEveryRowAndTheLinearTrend) {
     Graph g = ObservedRecharge({1, 1.5, 2}, {4, 0, 0});
     g.Draw(GraphKind::ObservedAgainstRecharge);
     std::vector<DrawOp> series = g.AfterTicks();
+    std::vector<DrawOp> bullets = OfKind(series, DrawOp::Kind::Mark);
+    ASSERT_EQ(bullets.size(), 3u);  // every row
+    EXPECT_EQ(At(bullets[0]), (Box{195, 278 - 5}));
+    EXPECT_EQ(At(bullets[1]), (Box{320, 225 - 5}));
+    EXPECT_EQ(At(bullets[2]), (Box{445, 172 - 5}));
+    EXPECT_EQ(bullets[2].font, kWhite);
     std::vector<DrawOp> texts = OfKind(series, DrawOp::Kind::Text);
-    ASSERT_EQ(texts.size(), 5u);  // three bullets, then two legends
-    EXPECT_EQ(At(texts[0]), (Box{195, 278 - 5}));
-    EXPECT_EQ(At(texts[1]), (Box{320, 225 - 5}));
-    EXPECT_EQ(At(texts[2]), (Box{445, 172 - 5}));
-    EXPECT_EQ(texts[2].font, kWhite);
-    EXPECT_EQ(texts[3].text, " o   observed");
-    EXPECT_EQ(At(texts[3]), (Box{95, 75}));
-    EXPECT_EQ(texts[4].text, "---  trend line");
-    EXPECT_EQ(At(texts[4]), (Box{95, 90}));
+    ASSERT_EQ(texts.size(), 2u);  // the legends, after the marks
+    EXPECT_EQ(texts[0].text, " o   observed");
+    EXPECT_EQ(At(texts[0]), (Box{95, 75}));
+    EXPECT_EQ(texts[1].text, "---  trend line");
+    EXPECT_EQ(At(texts[1]), (Box{95, 90}));
+    EXPECT_EQ(series[3].kind, DrawOp::Kind::Text);  // legends follow the three marks
     std::vector<DrawOp> lines = OfKind(series, DrawOp::Kind::Line);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(BoxOf(lines[0]), (Box{70, 332, 570, 118}));
@@ -484,7 +487,8 @@ TEST(ObservedAgainstRechargeGraph, EqualRechargesGiveNoLinearTrend) {
         g.data.Graph.Time = {1, 2, 3, 4, 5, 6, 7};
         g.Draw(GraphKind::ObservedAgainstRecharge);
         std::vector<DrawOp> series = g.AfterTicks();
-        EXPECT_EQ(OfKind(series, DrawOp::Kind::Text).size(), 7u + 2u) << recharge;
+        EXPECT_EQ(OfKind(series, DrawOp::Kind::Mark).size(), 7u) << recharge;
+        EXPECT_EQ(OfKind(series, DrawOp::Kind::Text).size(), 2u) << recharge;
         EXPECT_TRUE(OfKind(series, DrawOp::Kind::Line).empty()) << recharge;
         EXPECT_NE(g.Text("---  trend line"), nullptr);
     }

@@ -391,6 +391,7 @@ TEST(PlotPrimitives, MarksBarsAndOutlines) {
     EXPECT_EQ((std::vector<int>{s.ops[0].x1, s.ops[0].y1, s.ops[0].x2, s.ops[0].y2}),
               (std::vector<int>{98, 198, 102, 202}));
     EXPECT_EQ(s.ops[0].fill, kSkyBlue);
+    EXPECT_EQ(s.ops[1].kind, DrawOp::Kind::Mark);  // no cell: neighbouring marks stay
     EXPECT_EQ(s.ops[1].text, "\xE2\x80\xA2");
     EXPECT_EQ((std::vector<int>{s.ops[1].x1, s.ops[1].y1}), (std::vector<int>{100, 195}));
     EXPECT_EQ(s.ops[2].kind, DrawOp::Kind::Fill);

@@ -12,7 +12,7 @@
 namespace tervala::testing {
 
 struct DrawOp {
-    enum class Kind { Fill, Line, Ellipse, Text };
+    enum class Kind { Fill, Line, Ellipse, Text, Mark };  // Mark: a glyph without its cell
     Kind kind = Kind::Fill;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // rectangle, line ends, or text position (x1, y1)
     std::string text;
@@ -58,6 +58,10 @@ class RecordingSurface : public DrawingSurface {
         TextExtent e = MeasureText(text);
         Record(DrawOp::Kind::Text, x, y, x + e.width, y + e.height).text = text;
     }
+    void MarkOut(int x, int y, const std::string& glyph) override {
+        TextExtent e = MeasureText(glyph);
+        Record(DrawOp::Kind::Mark, x, y, x + e.width, y + e.height).text = glyph;
+    }
     TextExtent MeasureText(const std::string& text) override {
         int codePoints = 0;
         for (unsigned char c : text) codePoints += (c & 0xC0) != 0x80;
@@ -72,6 +76,7 @@ class RecordingSurface : public DrawingSurface {
         return found;
     }
     std::vector<DrawOp> Texts() const { return Of(DrawOp::Kind::Text); }
+    std::vector<DrawOp> Marks() const { return Of(DrawOp::Kind::Mark); }
     std::vector<DrawOp> Lines() const { return Of(DrawOp::Kind::Line); }
     std::vector<DrawOp> Fills() const { return Of(DrawOp::Kind::Fill); }
     // The index in `ops` of the first text equal to `text`, or -1.

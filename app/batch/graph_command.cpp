@@ -1,0 +1,160 @@
+// "tervala-batch graph REPORT.out --kind K [--bw] -o FILE": one graph of a
+// report drawn to a picture file without a window, as the Graphics tab draws
+// and saves it, so a batch of analyses can produce its pictures too. Works on
+// a machine without any display.
+#include <CLI/CLI.hpp>
+#include <QGuiApplication>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "app/batch/batch_commands.h"
+#include "app/batch/stderr_messages.h"
+#include "engine/session.h"
+#include "model/fit_trend_reader.h"
+#include "model/graph_data_reader.h"
+#include "model/graph_kind.h"
+#include "model/graph_report_probe.h"
+#include "model/report_loading.h"
+#include "ui/graph_picture.h"
+
+namespace tervala::batch {
+
+namespace {
+
+struct GraphArguments {
+    std::string report;
+    int kind = 0;
+    bool blackAndWhite = false;
+    std::string output;
+};
+
+// Painting text needs the font database of a GUI application, but never a
+// screen: unless the user chose a platform, the picture is painted offscreen,
+// which also gives the same pixels with and without a display.
+void KeepSeriousQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << text.toStdString() << std::endl;
+}
+
+class PaintingApplication {
+  public:
+    PaintingApplication() {
+        if (QGuiApplication::instance()) return;
+        if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        }
+        // Stderr carries the command's messages only: Qt's notes about its
+        // environment (no runtime folder, say) are not for the user.
+        qInstallMessageHandler(KeepSeriousQtMessages);
+        application_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    }
+
+  private:
+    // The application keeps referring to its arguments while it lives.
+    int argc_ = 1;
+    char name_[14] = "tervala-batch";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QGuiApplication> application_;
+};
+
+std::string ReportKindText(const std::string& tag) {
+    if (tag == "----") return "a discharge-analysis report (graphs 1, 3, 7, 8 and 9)";
+    if (tag == "RECO") return "a head-analysis report (graphs 1, 3, 7, 8 and 9)";
+    return "a prediction report (graphs 2, 4 and 5)";
+}
+
+int DrawReportGraph(const GraphArguments& a) {
+    StderrMessages messages(std::cerr);
+    const std::optional<GraphKind> kind = GraphKindFromNumber(a.kind);
+    if (!kind) {
+        messages.ShowMessage("There is no graph " + std::to_string(a.kind) +
+                             ": the graphs are 1, 3, 7, 8 and 9 of an analysis report and "
+                             "2, 4 and 5 of a prediction report.");
+        return kExitFileOrUsage;
+    }
+    const PictureFileType type = PictureFileTypeOf(a.output);
+    if (type == PictureFileType::Unknown) {
+        messages.ShowMessage("The picture \"" + a.output +
+                             "\" needs the extension .bmp (a bitmap as the window saves it) "
+                             "or .png.");
+        return kExitFileOrUsage;
+    }
+
+    std::error_code ec;
+    const std::string report = std::filesystem::absolute(a.report, ec).string();
+    if (ec || !std::filesystem::is_regular_file(report, ec)) {
+        messages.ShowMessage("File does not exist, please select another one,");
+        return kExitFileOrUsage;
+    }
+
+    // As "Make graph": the report becomes the file of the graphs; loading it
+    // tells a head analysis by its second line.
+    Session s;
+    TDMOmbrel& dm = s.DMOmbrel;
+    dm.FileName = report;
+    if (!LoadReport(dm, report, messages)) return kExitFileOrUsage;
+    dm.LastFileName = report;
+    if (!ProbeGraphReport(dm, messages)) return kExitFileOrUsage;
+
+    const bool analysisReport = dm.GraphTag == "----" || dm.GraphTag == "RECO";
+    const bool predictionReport = dm.GraphTag == "PRED";
+    if (!analysisReport && !predictionReport) {
+        messages.ShowMessage("The file \"" + report +
+                             "\" is no report of a Tervala analysis or prediction.");
+        return kExitFileOrUsage;
+    }
+    if (IsAnalysisGraph(*kind) != analysisReport) {
+        messages.ShowMessage("Graph " + std::to_string(a.kind) + " cannot be drawn from \"" +
+                             report + "\": it is " + ReportKindText(dm.GraphTag) + ".");
+        return kExitFileOrUsage;
+    }
+
+    if (*kind == GraphKind::ObservedAgainstRecharge &&
+        !ReadFitTrend(dm, s.Values.Trend, messages)) {
+        return kExitFileOrUsage;
+    }
+    const GraphReadOutcome read = ReadGraphData(dm, s.Values, *kind, messages);
+    if (read == GraphReadOutcome::Failed) return kExitFileOrUsage;
+    if (read == GraphReadOutcome::NoRows) {
+        messages.ShowMessage("The report \"" + report +
+                             "\" holds no data rows for this graph; the picture says so.");
+    }
+
+    PaintingApplication painting;
+    const QImage picture =
+        DrawGraphPicture(GraphInput{dm, s.Values, *kind, !a.blackAndWhite});
+    if (!SaveGraphPicture(picture, a.output, type)) {
+        messages.ShowMessage("The graph could not be written to \"" + a.output + "\".");
+        return kExitFileOrUsage;
+    }
+    std::cout << std::filesystem::absolute(a.output, ec).string() << std::endl;
+    return kExitDone;
+}
+
+}  // namespace
+
+void RegisterGraphCommand(CLI::App& app, int& exitCode) {
+    CLI::App* graph = app.add_subcommand(
+        "graph",
+        "Draw one graph of a report (.out) to a picture file, as the Graphics tab draws it: "
+        "623 x 465 pixels, in colour or in black and white. Analysis reports give graphs 1 "
+        "(observed and calculated in time), 3 (rain and recharge), 7 (calculated against "
+        "observed), 8 (observed against recharge with trend lines; needs the fit file .dat "
+        "beside the report) and 9 (recharge and observed in time); prediction reports give 2 "
+        "(discharge), 4 (rain and recharge) and 5 (water table). The picture's type follows "
+        "its extension: .bmp is the 24-bit bitmap the window saves, .png a PNG picture. An "
+        "existing picture file is replaced. Needs no display.");
+    auto a = std::make_shared<GraphArguments>();
+    graph->add_option("REPORT", a->report, "Report file (.out) written by Tervala")->required();
+    graph->add_option("--kind,-k", a->kind, "Graph number: 1, 3, 7, 8, 9 (analysis), 2, 4, 5 "
+                                            "(prediction)")
+        ->required();
+    graph->add_flag("--bw", a->blackAndWhite, "Black and white, as \"Save Bl-Wh graph\"");
+    graph->add_option("--output,-o", a->output, "Picture file to write (.bmp or .png)")
+        ->required();
+    graph->callback([a, &exitCode] { exitCode = DrawReportGraph(*a); });
+}
+
+}  // namespace tervala::batch
