@@ -13,9 +13,9 @@ namespace {
 
 constexpr FactorCaptions kObservedCaptions = {"Runoff observed", "Runoff observed * 10",
                                               "Runoff observed * 100", "Runoff observed * 1000"};
-constexpr FactorCaptions kCalculatedCaptions = {
-    "Runoff calculated (mm/t)", "Runoff calculated * 10", "Runoff calculated * 100",
-    "Runoff calculated * 1000"};
+constexpr FactorCaptions kCalculatedCaptions = {"Runoff calculated (mm/t)",
+                                                "Runoff calculated * 10", "Runoff calculated * 100",
+                                                "Runoff calculated * 1000"};
 
 int Round(double value) { return static_cast<int>(RoundHalfEven(value)); }
 

@@ -8,9 +8,9 @@ namespace tervala {
 
 namespace {
 
-constexpr FactorCaptions kRunoffCaptions = {
-    "Discharge/runoff (mm/t)", "Discharge or runoff * 10", "Discharge or runoff * 100",
-    "Discharge or runoff * 1000"};
+constexpr FactorCaptions kRunoffCaptions = {"Discharge/runoff (mm/t)", "Discharge or runoff * 10",
+                                            "Discharge or runoff * 100",
+                                            "Discharge or runoff * 1000"};
 
 }  // namespace
 

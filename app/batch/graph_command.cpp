@@ -123,8 +123,7 @@ int DrawReportGraph(const GraphArguments& a) {
     }
 
     PaintingApplication painting;
-    const QImage picture =
-        DrawGraphPicture(GraphInput{dm, s.Values, *kind, !a.blackAndWhite});
+    const QImage picture = DrawGraphPicture(GraphInput{dm, s.Values, *kind, !a.blackAndWhite});
     if (!SaveGraphPicture(picture, a.output, type)) {
         messages.ShowMessage("The graph could not be written to \"" + a.output + "\".");
         return kExitFileOrUsage;
@@ -148,12 +147,13 @@ void RegisterGraphCommand(CLI::App& app, int& exitCode) {
         "existing picture file is replaced. Needs no display.");
     auto a = std::make_shared<GraphArguments>();
     graph->add_option("REPORT", a->report, "Report file (.out) written by Tervala")->required();
-    graph->add_option("--kind,-k", a->kind, "Graph number: 1, 3, 7, 8, 9 (analysis), 2, 4, 5 "
-                                            "(prediction)")
+    graph
+        ->add_option("--kind,-k", a->kind,
+                     "Graph number: 1, 3, 7, 8, 9 (analysis), 2, 4, 5 "
+                     "(prediction)")
         ->required();
     graph->add_flag("--bw", a->blackAndWhite, "Black and white, as \"Save Bl-Wh graph\"");
-    graph->add_option("--output,-o", a->output, "Picture file to write (.bmp or .png)")
-        ->required();
+    graph->add_option("--output,-o", a->output, "Picture file to write (.bmp or .png)")->required();
     graph->callback([a, &exitCode] { exitCode = DrawReportGraph(*a); });
 }
 
