@@ -147,10 +147,7 @@ void TRainForm::CreateActions() {
     GraphOpenAction = MakeAction(this, "GraphOpenAction", "Open &Graph");
     OutputOpenForGraphics = MakeAction(this, "OutputOpenForGraphics", "Open &Graph");
     GraphSaveAction = MakeAction(this, "GraphSaveAction", "Save g&Raph");
-    // The graph commands come with the Graphics tab's drawing; until then
-    // they are offered but not available.
-    GraphOpenAction->setEnabled(false);
-    OutputOpenForGraphics->setEnabled(false);
+    // Saving is offered only while a freshly drawn graph is on screen.
     GraphSaveAction->setEnabled(false);
 
     connect(EditCut1, &QAction::triggered, this, &TRainForm::EditCut1Execute);
@@ -277,8 +274,10 @@ void TRainForm::GraphicsTabSheetShow() {
     GraphSaveAction->setEnabled(false);
     BlWhButton->setEnabled(false);
     SeeGraphButton->show();
+    GraphImage->hide();
+    PictureImage->hide();
     HideCommentWindow();
-    // The graph images and the graph tab's own set-up follow here.
+    ShowGraphicsTab();
 }
 
 // ---- auxiliary windows ----

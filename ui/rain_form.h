@@ -11,8 +11,11 @@
 // dialog goes through the Dialogs it is given.
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <string>
+
+#include "model/graph_kind.h"
 
 #include "ui/base_form.h"
 #include "ui/main_file_dialogs.h"
@@ -26,6 +29,7 @@ class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
+class QRadioButton;
 class QTabWidget;
 
 namespace tervala {
@@ -109,6 +113,21 @@ class TRainForm : public TBaseForm {
     void InputOpenActionExecute();
     void OutputOpenActionExecute();
 
+    // ---- graphs (Output tab's "View graph" and the Graphics tab) ----
+    // Sets up the choices of the Graphics tab for the report chosen for graphs.
+    void ShowGraphicsTab();
+    void ViewGraphButtonClick();
+    void OutputOpenForGraphicsExecute();  // "Make graph"
+    void SelectButtonClick();
+    void GoButton1Click();
+    void GoButton3Click();
+    // Draws the graph of GraphKind from the series held, in the palette of
+    // ColourMode, onto GraphImage and offers saving it.
+    void ShowGraphics();
+    void GraphSaveActionExecute();  // "Save color graph"
+    void BlWhButtonClick();         // "Save Bl-Wh graph"
+    void GraphOpenActionExecute();  // "Open graph"
+
     // ---- auxiliary windows ----
     void HelpButtonClick();
     void AlfaButtonClick();
@@ -136,6 +155,11 @@ class TRainForm : public TBaseForm {
     // kept (0: none); they give the user time to read WaitMemo.
     int ProgressPausePercent = 40;
     TMainFileDialogs FileDialogs;
+    // Graphs are drawn in colour (true) or black and white; saving in black
+    // and white keeps it so until colour is chosen again.
+    bool ColourMode = true;
+    tervala::GraphKind GraphKind = tervala::GraphKind::ObservedCalculatedInTime;  // last chosen
+    QImage GraphBitmap;  // the picture GraphImage shows: what the saving commands write
 
     // ---- controls (object names as listed) ----
     QMenuBar* MainMenu1 = nullptr;
@@ -236,6 +260,24 @@ class TRainForm : public TBaseForm {
     QPushButton* SaveGraphButton = nullptr;
     QPushButton* BlWhButton = nullptr;
     QPushButton* CommentButton = nullptr;
+    QPushButton* SelectButton = nullptr;
+    QLabel* GraphImage = nullptr;    // the drawn graph, 623 x 465
+    QLabel* PictureImage = nullptr;  // a graph bitmap opened from file, 617 x 449
+    QWidget* Panel1 = nullptr;       // choices of an analysis report
+    QGroupBox* RadioGroup1 = nullptr;
+    QRadioButton* RunoffRadioButton = nullptr;
+    QRadioButton* RechRadioButton = nullptr;
+    QRadioButton* CalcObsRadioButton = nullptr;
+    QRadioButton* RainRunRadioButton = nullptr;
+    QRadioButton* RechRunRadioButton = nullptr;
+    QRadioButton* AlfaRadioButton = nullptr;  // never shown
+    QPushButton* GoButton1 = nullptr;
+    QWidget* Panel3 = nullptr;  // choices of a prediction report
+    QGroupBox* RadioGroup3 = nullptr;
+    QRadioButton* RadioButton3 = nullptr;
+    QRadioButton* RadioButton4 = nullptr;
+    QRadioButton* RadioButton5 = nullptr;
+    QPushButton* GoButton3 = nullptr;
 
     static constexpr int kDesignWidth = 675;
     static constexpr int kDesignHeight = 640;
@@ -271,6 +313,11 @@ class TRainForm : public TBaseForm {
     void ShowMessage(const QString& text);
 
     TDMOmbrel& DM();
+
+    // Graphs: the kind chosen read from the report and drawn; the picture
+    // saved after a redraw in the palette asked for.
+    void DrawChosenGraph();
+    void SaveGraph(bool colour);
 
     // Save/Run: the controls read into a request, the kept rows shown, the
     // engine run off the window's thread, the report shown.

@@ -98,6 +98,7 @@ void TRainForm::InputOpenActionExecute() {
     InitStorEdit->setText(General(dm.IniSto));
     EscapeEdit->setText(General(dm.MaxEsc));
     DataEntered = true;
+    ColourMode = true;
     FileDialogs.SetDialogFolders(FolderOf(dm.FileName));
     RefreshInputTab();
 }
@@ -122,6 +123,7 @@ void TRainForm::OutputOpenActionExecute() {
     dm.LastFileName = dm.FileName;
     FileDialogs.SetDialogFolders(FolderOf(dm.FileName));
     ReportShown = true;
+    ColourMode = true;
     ViewGraphButton->show();
     SeeGraphButton->show();
     HideCommentWindow();

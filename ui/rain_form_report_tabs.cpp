@@ -1,5 +1,6 @@
-// The Output tab (the report text) and the Graphics tab (graphs drawn from
-// the report), with the buttons that carry out their commands.
+// The Output tab (the report text), with the buttons that carry out its
+// commands. The Graphics tab is built with its commands in
+// rain_form_graphics.cpp.
 #include <QAction>
 #include <QFont>
 #include <QHBoxLayout>
@@ -52,33 +53,6 @@ void TRainForm::CreateOutputTab() {
     layout->addLayout(buttons);
 
     PageControl1->addTab(OutputTabSheet, "  Output  ");
-}
-
-void TRainForm::CreateGraphicsTab() {
-    GraphicsTabSheet = new QWidget;
-    GraphicsTabSheet->setObjectName("GraphicsTabSheet");
-    auto* layout = new QVBoxLayout(GraphicsTabSheet);
-    layout->addStretch(1);  // the graph picture and its selection panels go here
-
-    auto* buttons = new QHBoxLayout;
-    MakeGraphButton = MakeButton(GraphicsTabSheet, "MakeGraphButton", "Make graph");
-    BindButtonToAction(MakeGraphButton, OutputOpenForGraphics);
-    SeeGraphButton = MakeButton(GraphicsTabSheet, "SeeGraphButton", "Open graph");
-    BindButtonToAction(SeeGraphButton, GraphOpenAction);
-    SaveGraphButton = MakeButton(GraphicsTabSheet, "SaveGraphButton", "Save color graph");
-    BindButtonToAction(SaveGraphButton, GraphSaveAction);
-    BlWhButton = MakeButton(GraphicsTabSheet, "BlWhButton", "Save Bl-Wh graph");
-    BlWhButton->setEnabled(false);
-    CommentButton = MakeButton(GraphicsTabSheet, "CommentButton", "Comment");
-    CommentButton->setEnabled(false);
-    connect(CommentButton, &QPushButton::clicked, this, &TRainForm::CommentButtonClick);
-    for (QPushButton* b :
-         {MakeGraphButton, SeeGraphButton, SaveGraphButton, BlWhButton, CommentButton})
-        buttons->addWidget(b);
-    buttons->addStretch(1);
-    layout->addLayout(buttons);
-
-    PageControl1->addTab(GraphicsTabSheet, " Graphics ");
 }
 
 }  // namespace tervala

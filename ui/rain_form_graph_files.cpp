@@ -1,0 +1,96 @@
+// Saving the drawn graph as a bitmap file, in colour ("Save color graph",
+// the File menu's "Save graph") or in black and white ("Save Bl-Wh graph"),
+// and showing a saved bitmap again ("Open graph").
+#include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTabWidget>
+#include <filesystem>
+
+#include "engine/session.h"
+#include "ui/dialogs.h"
+#include "ui/graph_picture.h"
+#include "ui/rain_form.h"
+
+namespace tervala {
+
+namespace {
+
+std::string FolderOf(const std::string& file) {
+    return std::filesystem::path(file).parent_path().string();
+}
+
+bool FileExists(const std::string& file) {
+    std::error_code ec;
+    return std::filesystem::exists(file, ec);
+}
+
+}  // namespace
+
+void TRainForm::GraphSaveActionExecute() { SaveGraph(true); }
+
+void TRainForm::BlWhButtonClick() { SaveGraph(false); }
+
+void TRainForm::SaveGraph(bool colour) {
+    // Every later drawing keeps this palette until colour is chosen again.
+    ColourMode = colour;
+    ShowGraphics();
+    const std::optional<std::string> chosen = dialogs_.ChooseSaveFile(FileDialogs.GraphSaveDialog);
+    if (!chosen) {
+        ShowMessage("The graph was not saved");
+        return;
+    }
+    const std::string& path = *chosen;
+    if (FileExists(path) && !dialogs_.AskYesNo("The file already exists, overwrite?")) return;
+    if (!SaveGraphPicture(GraphBitmap, path, PictureFileType::Bitmap)) {
+        ShowMessage(QString::fromStdString("The graph could not be written to \"" + path +
+                                           "\"; the file is left as it was."));
+        return;
+    }
+    ShowMessage(QString::fromStdString("The graph was saved in  " + path));
+    FileDialogs.SetDialogFolders(FolderOf(path));
+}
+
+void TRainForm::GraphOpenActionExecute() {
+    TDMOmbrel& dm = DM();
+    GraphSaveAction->setEnabled(false);
+    BlWhButton->setEnabled(false);
+    Panel1->hide();
+    Panel3->hide();
+    SelectButton->setEnabled(false);
+    const std::optional<std::string> chosen = dialogs_.ChooseOpenFile(FileDialogs.GraphOpenDialog);
+    if (!chosen) {
+        ShowMessage("No graphics file selected");
+        return;
+    }
+    dm.FileName = *chosen;
+    if (!FileExists(dm.FileName)) {
+        ShowMessage("File does not exist, please select another one");
+        return;
+    }
+    QImage picture;
+    if (!picture.load(QString::fromStdString(dm.FileName))) {
+        ShowMessage(QString::fromStdString("The file \"" + dm.FileName +
+                                           "\" is no bitmap that can be shown."));
+        return;
+    }
+    PictureImage->setPixmap(QPixmap::fromImage(picture));
+    FileDialogs.SetDialogFolders(FolderOf(dm.FileName));
+    GraphImage->hide();
+    HideCommentWindow();
+    if (PageControl1->currentWidget() != GraphicsTabSheet) {
+        PageControl1->setCurrentWidget(GraphicsTabSheet);
+        // The tab's set-up may have offered the choices of the last report;
+        // the opened picture is what is shown now, and it is not to be saved.
+        Panel1->hide();
+        Panel3->hide();
+        GraphSaveAction->setEnabled(false);
+        BlWhButton->setEnabled(false);
+    }
+    PictureImage->show();
+    PictureImage->raise();
+}
+
+}  // namespace tervala
