@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "graphs/palette.h"
+#include "tests/support/batch_runner.h"
 #include "tests/support/bmp_file.h"
 #include "tests/support/example_reports.h"
 #include "tests/support/temp_dir.h"
@@ -275,6 +276,26 @@ TEST_F(GraphicsTabTest, SavedColourBitmapHoldsThePixelsDrawn) {
     EXPECT_EQ(Rgb32(saved), Shown());
     EXPECT_EQ(Rgb32(saved), Expected(GraphKind::ObservedCalculatedInTime, true));
     EXPECT_EQ(bmp.Pixel(kPanelX, kPanelY), kDarkBlue);
+}
+
+TEST_F(GraphicsTabTest, TheBatchCommandWritesTheBitmapTheWindowSaves) {
+    form->PageControl1->setCurrentWidget(form->OutputTabSheet);
+    dialogs.openAnswers.push_back(head);
+    form->OutputOpenActionExecute();
+    form->ViewGraphButton->click();
+    form->RechRunRadioButton->setChecked(true);
+    form->GoButton1->click();
+    for (bool colour : {true, false}) {
+        const std::string window = dir.File(colour ? "window.bmp" : "window-bw.bmp");
+        const std::string batch = dir.File(colour ? "batch.bmp" : "batch-bw.bmp");
+        dialogs.saveAnswers.push_back(window);
+        colour ? form->SaveGraphButton->click() : form->BlWhButton->click();
+        std::vector<std::string> arguments{"graph", head, "--kind", "9", "-o", batch};
+        if (!colour) arguments.push_back("--bw");
+        BatchResult b = RunBatch(arguments, dir);
+        ASSERT_EQ(b.exitCode, 0) << b.err;
+        EXPECT_EQ(ReadBytes(batch), ReadBytes(window)) << colour;
+    }
 }
 
 TEST_F(GraphicsTabTest, BlackAndWhiteStaysForTheNextGoUntilColourIsSaved) {
