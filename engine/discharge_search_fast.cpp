@@ -139,20 +139,27 @@ private:
 // computed from the interval's ends.
 class DischargeBlockBound {
 public:
-    DischargeBlockBound(const DischargeSearchData& d, int i0, int i1, int j0, int j1)
+    DischargeBlockBound(const DischargeSearchData& d, const std::vector<double>& invDelta, int i0,
+                        int i1, int j0, int j1)
         : d_(d),
+          invDelta_(invDelta),
           aLo_(DischargeSlope(i0)),
           aHi_(DischargeSlope(i1)),
           cLo_(DischargeIntercept(j0)),
           cHi_(DischargeIntercept(j1)),
-          cMag_(std::max(std::fabs(cLo_), std::fabs(cHi_))) {}
+          cMag_(std::max(std::fabs(cLo_), std::fabs(cHi_))),
+          q0Lo_(-cLo_ / aLo_),
+          q0Hi_(-cHi_ / aHi_),
+          invALo_(1 / aLo_),
+          invAHi_(1 / aHi_) {}
 
     // Steps through the rows until the bound exceeds the limit (true: no
     // point of the block can win) or the rows end (false).
-    bool Exceeds(const SharedLimit& limit) {
+    bool Exceeds(const SharedLimit& limit, double& reached) {
         const double* delta = d_.delta.data();
         const double* rech = d_.rech.data();
         const double* meas = d_.meas.data();
+        const double* invDelta = invDelta_.data();
         double lo = d_.first, hi = d_.first;
         double bound = 0;
         double l = limit.Get();
@@ -165,28 +172,34 @@ public:
                 nhi = Next(aHi_, cHi_, hi, dt, R);
             } else {
                 // Above the recharge the step falls with alpha and, as a
-                // function of q, rises up to its peak and falls after it.
-                const double from = std::max(lo, R);
-                nhi = Next(aLo_, cLo_, std::min(hi, std::max(from, Peak(aLo_, cLo_, dt, R))), dt, R);
-                const double atHi = Next(aHi_, cHi_, hi, dt, R);
+                // function of q, rises up to its peak and falls after it;
+                // its least value over an interval is at one of the ends.
+                const double invDt = invDelta[k];
+                const double peakLo = std::max(q0Lo_, R + invALo_ * invDt);
+                nhi = Next(aLo_, cLo_, std::min(hi, std::max(std::max(lo, R), peakLo)), dt, R);
                 if (R <= lo) {
-                    nlo = Peak(aHi_, cHi_, dt, R) >= hi ? Next(aHi_, cHi_, lo, dt, R)
-                                                        : std::min(Next(aHi_, cHi_, lo, dt, R), atHi);
+                    nlo = Next(aHi_, cHi_, lo, dt, R);
+                    const double peakHi = std::max(q0Hi_, R + invAHi_ * invDt);
+                    if (peakHi < hi) nlo = std::min(nlo, Next(aHi_, cHi_, hi, dt, R));
                 } else {
-                    nlo = std::min(Next(aLo_, cLo_, lo, dt, R), atHi);
+                    nlo = std::min(Next(aLo_, cLo_, lo, dt, R), Next(aHi_, cHi_, hi, dt, R));
                 }
             }
             const double margin =
                 2e-14 * ((hi + R) * (1 + dt * (aHi_ * hi + cMag_)) + std::fabs(nhi)) + 1e-300;
             lo = std::max(0.0, nlo - margin);
             hi = nhi + margin;
-            if (!(hi < kHuge)) return false;  // no useful bound
+            if (!(hi < kHuge)) {  // no useful bound
+                reached = 0;
+                return false;
+            }
             bound += LeastTerm(meas[k] - hi, meas[k] - lo);
             if (bound > l) {
                 l = limit.Get();
                 if (bound > l) return true;
             }
         }
+        reached = bound;
         return false;
     }
 
@@ -195,12 +208,6 @@ private:
 
     static double Next(double A, double C, double q, double dt, double R) {
         return DischargeNext(q, DischargeAlpha(A, C, q), dt, R);
-    }
-    // Where q -> R + (q - R) E(A q + C) peaks above the recharge: where alpha
-    // leaves 0, or where (q - R) A dt = 1, whichever is higher.
-    static double Peak(double A, double C, double dt, double R) {
-        const double stiff = dt > 0 ? R + 1 / (A * dt) : kHuge;
-        return std::max(-C / A, stiff);
     }
 
     // The smallest term of a deviation in [devLo, devHi].
@@ -217,7 +224,11 @@ private:
     }
 
     const DischargeSearchData& d_;
+    const std::vector<double>& invDelta_;  // 1 / dt of each row, infinite for dt = 0
     const double aLo_, aHi_, cLo_, cHi_, cMag_;
+    // q -> R + (q - R) E(A q + C) peaks above the recharge where alpha leaves
+    // 0 (q0 = -C / A) or where (q - R) A dt = 1, whichever is higher.
+    const double q0Lo_, q0Hi_, invALo_, invAHi_;
 };
 
 // Works through a tile of the grid: blocks whose bound exceeds the limit
@@ -225,21 +236,39 @@ private:
 // evaluate point by point.
 class DischargeTileSearch {
 public:
-    DischargeTileSearch(const DischargeSearchData& d, const DischargeGrid& g, SharedLimit& limit,
-                        Candidate& best, double typicalDischarge)
-        : d_(d), g_(g), limit_(limit), lanes_(d, limit, best), typical_(typicalDischarge) {}
+    DischargeTileSearch(const DischargeSearchData& d, const std::vector<double>& invDelta,
+                        const DischargeGrid& g, SharedLimit& limit, Candidate& best,
+                        double typicalDischarge)
+        : d_(d),
+          invDelta_(invDelta),
+          g_(g),
+          limit_(limit),
+          lanes_(d, limit, best),
+          typical_(typicalDischarge) {}
 
     void Search(int i0, int i1, int j0, int j1) {
-        Block(i0, i1, j0, j1);
+        Block(i0, i1, j0, j1, 0);
         Flush();
     }
 
 private:
     static constexpr int kLeafPoints = 8;
 
-    void Block(int i0, int i1, int j0, int j1) {
+    // skip: levels of halves whose bound is not tried.
+    void Block(int i0, int i1, int j0, int j1, int skip) {
         const int ni = i1 - i0 + 1, nj = j1 - j0 + 1;
-        if (ni * nj > 1 && DischargeBlockBound(d_, i0, i1, j0, j1).Exceeds(limit_)) return;
+        int skipHalves = std::max(0, skip - 1);
+        if (ni * nj > 1 && skip == 0) {
+            double reached = 0;
+            if (DischargeBlockBound(d_, invDelta_, i0, i1, j0, j1).Exceeds(limit_, reached)) {
+                return;
+            }
+            // A bound that stayed far below the limit to the last row says
+            // that the halves will hardly get above it either: the bounds of
+            // their halves are tried instead.
+            const double l = limit_.Get();
+            skipHalves = reached * 3 < l ? 2 : reached * 1.5 < l ? 1 : 0;
+        }
         if (ni * nj <= kLeafPoints) {
             for (int i = i0; i <= i1; ++i) {
                 for (int j = j0; j <= j1; ++j) {
@@ -255,12 +284,12 @@ private:
         const bool splitI = nj == 1 || (ni > 1 && (ni - 1) * typical_ >= (nj - 1));
         if (splitI) {
             const int mid = i0 + ni / 2 - 1;
-            Block(i0, mid, j0, j1);
-            Block(mid + 1, i1, j0, j1);
+            Block(i0, mid, j0, j1, skipHalves);
+            Block(mid + 1, i1, j0, j1, skipHalves);
         } else {
             const int mid = j0 + nj / 2 - 1;
-            Block(i0, i1, j0, mid);
-            Block(i0, i1, mid + 1, j1);
+            Block(i0, i1, j0, mid, skipHalves);
+            Block(i0, i1, mid + 1, j1, skipHalves);
         }
     }
 
@@ -270,6 +299,7 @@ private:
     }
 
     const DischargeSearchData& d_;
+    const std::vector<double>& invDelta_;
     const DischargeGrid& g_;
     SharedLimit& limit_;
     LaneEvaluator lanes_;
@@ -335,6 +365,9 @@ SearchWinner SearchDischargeFast(const DischargeSearchData& data, const Discharg
     for (int k = 1; k <= data.n; ++k) typical += data.meas[k];
     typical = data.n > 0 ? typical / data.n : 1;
 
+    std::vector<double> invDelta(data.n + 1, 0.0);
+    for (int k = 2; k <= data.n; ++k) invDelta[k] = 1 / data.delta[k];
+
     constexpr int kTileI = 16;
     constexpr int kTileJ = 64;
     const int tilesI = (nI + kTileI - 1) / kTileI;
@@ -346,7 +379,8 @@ SearchWinner SearchDischargeFast(const DischargeSearchData& data, const Discharg
         const int ti = static_cast<int>(tile / tilesJ), tj = static_cast<int>(tile % tilesJ);
         const int i0 = grid.iFirst + ti * kTileI, i1 = std::min(grid.iLast, i0 + kTileI - 1);
         const int j0 = grid.jFirst + tj * kTileJ, j1 = std::min(grid.jLast, j0 + kTileJ - 1);
-        DischargeTileSearch(data, grid, limit, best[worker], typical).Search(i0, i1, j0, j1);
+        DischargeTileSearch(data, invDelta, grid, limit, best[worker], typical)
+            .Search(i0, i1, j0, j1);
     };
 
     // Progress lines in loop order: a line is due once every tile row up to
