@@ -1,5 +1,6 @@
 #include "engine/search_parallel.h"
 
+#include <algorithm>
 #include <cmath>
 #include <condition_variable>
 #include <exception>
@@ -21,9 +22,11 @@ void SharedLimit::Lower(double completeSum) {
 }
 
 int SearchThreadCount(int threads) {
-    if (threads > 0) return threads;
-    const unsigned cores = std::thread::hardware_concurrency();
-    return cores == 0 ? 1 : static_cast<int>(cores);
+    if (threads <= 0) {
+        const unsigned cores = std::thread::hardware_concurrency();
+        threads = cores == 0 ? 1 : static_cast<int>(cores);
+    }
+    return std::min(threads, kMaxSearchThreads);
 }
 
 void RunTiles(int64_t tileCount, int threads,
@@ -34,7 +37,6 @@ void RunTiles(int64_t tileCount, int threads,
     std::vector<unsigned char> done(static_cast<size_t>(tileCount), 0);
     std::mutex mutex;
     std::condition_variable changed;
-    int64_t finishedCount = 0;
     std::exception_ptr failure;
 
     auto worker = [&](int id) {
@@ -45,14 +47,12 @@ void RunTiles(int64_t tileCount, int threads,
                 work(tile, id);
                 std::lock_guard<std::mutex> lock(mutex);
                 done[tile] = 1;
-                ++finishedCount;
                 changed.notify_one();
             }
         } catch (...) {
             std::lock_guard<std::mutex> lock(mutex);
             if (!failure) failure = std::current_exception();
             next.store(tileCount);
-            finishedCount = tileCount;
             changed.notify_one();
         }
     };

@@ -56,7 +56,11 @@ void RunTiles(int64_t tileCount, int threads,
               const std::function<void(int64_t tile, int worker)>& work,
               const std::function<void(int64_t prefix)>& donePrefix);
 
-// Threads RunTiles uses for a request of `threads` (0: all cores).
+// Most threads a search runs on.
+inline constexpr int kMaxSearchThreads = 256;
+
+// Threads RunTiles uses for a request of `threads` (0: all cores), at most
+// kMaxSearchThreads.
 int SearchThreadCount(int threads);
 
 }  // namespace tervala

@@ -13,6 +13,7 @@
 #include "engine/analysis.h"
 #include "engine/engine_file_error.h"
 #include "engine/prediction.h"
+#include "engine/search_parallel.h"
 #include "engine/session.h"
 #include "model/input_file.h"
 #include "model/text_cursor.h"
@@ -128,7 +129,7 @@ void RegisterRunCommand(CLI::App& app, int& exitCode) {
     run->add_option("--threads", *threads,
                     "Threads of the alpha search (default: all cores); the result does not "
                     "depend on it")
-        ->check(CLI::PositiveNumber);
+        ->check(CLI::Range(1, kMaxSearchThreads));
     run->callback([file, threads, &exitCode] {
         SearchOptions options;
         options.threads = *threads;

@@ -3,6 +3,7 @@
 // the report and fit file byte for byte.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -168,9 +169,9 @@ TEST(BatchRun, MaximumStorageOfZeroIsRefused) {
 TEST(BatchRun, MoreRowsThanAnAnalysisHoldsAreRefusedBeforeTheRun) {
     std::vector<std::string> rows;
     for (int k = 1; k <= 1502; ++k) {
-        const std::string serial = std::to_string(k);
-        rows.push_back(std::string(5 - serial.size(), ' ') + serial + " " + std::to_string(k) +
-                       ".00 1.00 0.50 " + (k % 2 ? "1.00" : "2.00"));
+        char row[64];
+        std::snprintf(row, sizeof row, "%5d %d.00 1.00 0.50 %s", k, k, k % 2 ? "1.00" : "2.00");
+        rows.push_back(row);
     }
     ExpectRefused(kHeader + Rows(rows), 1,
                   "The input file holds 1502 data rows; an analysis can take at most 1501 "
@@ -232,6 +233,7 @@ TEST(BatchRun, UsageErrorsExitWith2) {
     EXPECT_EQ(RunBatch({"run"}, dir).exitCode, 2);
     EXPECT_EQ(RunBatch({"walk", "x.inp"}, dir).exitCode, 2);
     EXPECT_EQ(RunBatch({"run", "a.inp", "--threads", "0"}, dir).exitCode, 2);
+    EXPECT_EQ(RunBatch({"run", "a.inp", "--threads", "257"}, dir).exitCode, 2);
     EXPECT_EQ(RunBatch({"run", "a.inp", "--threads", "many"}, dir).exitCode, 2);
     EXPECT_EQ(RunBatch({"run", "a.inp", "b.inp"}, dir).exitCode, 2);
 }

@@ -62,7 +62,9 @@ TEST_P(DischargeFastSearch, GivesThePlainLoopsWinnerOnTheFullGrid) {
     EXPECT_EQ(plainLines.lines, fastLines.lines);
     EXPECT_EQ(plainLines.lines, oneThreadLines.lines);
     ASSERT_EQ(plainLines.lines.size(), 9u);
-    if (c.shape == Shape::NoneTaken) EXPECT_FALSE(plain.taken);
+    if (c.shape == Shape::NoneTaken) {
+        EXPECT_FALSE(plain.taken);
+    }
     if (c.shape == Shape::AllTie) {
         EXPECT_EQ(plain.i, 1);
         EXPECT_EQ(plain.j, 1);
@@ -124,8 +126,12 @@ TEST_P(HeadFastSearch, GivesThePlainLoopsWinner) {
     ExpectSameWinner(plain, oneThread);
     EXPECT_EQ(plainLines.lines, fastLines.lines);
     EXPECT_EQ(plainLines.lines, oneThreadLines.lines);
-    if (c.fullGrid) EXPECT_EQ(plainLines.lines.size(), 9u);
-    if (c.shape == Shape::NoneTaken) EXPECT_FALSE(plain.taken);
+    if (c.fullGrid) {
+        EXPECT_EQ(plainLines.lines.size(), 9u);
+    }
+    if (c.shape == Shape::NoneTaken) {
+        EXPECT_FALSE(plain.taken);
+    }
     if (c.shape == Shape::AllTie) {
         EXPECT_EQ(plain.i, grid.iFirst);
         EXPECT_EQ(plain.j, grid.jFirst);

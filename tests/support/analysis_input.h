@@ -17,17 +17,21 @@ inline std::string AnalysisHeader(bool head, const std::string& title1,
     const std::string br = "\r\n";
     std::string t;
     t += " Input data for Tervala program" + br;
-    t += (head ? " Hydraulic head analysis and reconstruction" : " Discharge analysis and reconstruction") + br;
+    t += head ? " Hydraulic head analysis and reconstruction"
+              : " Discharge analysis and reconstruction";
+    t += br;
     t += br + title1 + br + title2 + br + br;
     t += " Filename: input.inp" + br;
     t += " Maximum dead storage: " + maxSto + br;
     t += " Initial dead storage: " + iniSto + br;
     t += " Max.escape/time unit: " + maxEsc + br;
     t += br;
-    const std::string ruler = " " + std::string(head ? 52 : 50, '-');
+    std::string ruler(head ? 53 : 51, '-');  // a blank, then the hyphens
+    ruler[0] = ' ';
     t += ruler + br;
-    t += head ? "  Serial    T i m e   R a i n    Esc. rate  hydr.head" + br
-              : "  Serial    T i m e   R a i n    Esc. rate  Run-off" + br;
+    t += head ? "  Serial    T i m e   R a i n    Esc. rate  hydr.head"
+              : "  Serial    T i m e   R a i n    Esc. rate  Run-off";
+    t += br;
     t += ruler + br;
     return t;
 }

@@ -35,7 +35,10 @@ inline std::string ShellQuoted(const std::string& text) {
 inline BatchResult RunBatch(const std::vector<std::string>& arguments, const TempDir& dir) {
     std::string command = "cd " + ShellQuoted(dir.path().string()) + " && " +
                           ShellQuoted(TERVALA_BATCH);
-    for (const std::string& a : arguments) command += " " + ShellQuoted(a);
+    for (const std::string& a : arguments) {
+        command += ' ';
+        command += ShellQuoted(a);
+    }
     const std::string outFile = dir.File("batch.stdout");
     const std::string errFile = dir.File("batch.stderr");
     command += " >" + ShellQuoted(outFile) + " 2>" + ShellQuoted(errFile) + " </dev/null";
