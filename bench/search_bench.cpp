@@ -47,8 +47,8 @@ void BM_DischargePlainSlice(benchmark::State& state) {
     SilentProgress progress;
     for (auto _ : state) benchmark::DoNotOptimize(SearchDischargePlain(d, slice, progress));
     state.counters["full_grid_s"] = benchmark::Counter(
-        double(DischargeGrid{}.Points()) / double(slice.Points()),
-        benchmark::Counter::kAvgIterationsRate | benchmark::Counter::kInvert);
+        double(slice.Points()) / double(DischargeGrid{}.Points()),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_DischargePlainSlice)
     ->Arg(365)
@@ -79,8 +79,8 @@ void BM_HeadPlainSlice(benchmark::State& state) {
     SilentProgress progress;
     for (auto _ : state) benchmark::DoNotOptimize(SearchHeadPlain(d, slice, progress));
     state.counters["full_grid_s"] =
-        benchmark::Counter(double(HeadGrid{}.Points()) / double(slice.Points()),
-                           benchmark::Counter::kAvgIterationsRate | benchmark::Counter::kInvert);
+        benchmark::Counter(double(slice.Points()) / double(HeadGrid{}.Points()),
+                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_HeadPlainSlice)
     ->Arg(365)
