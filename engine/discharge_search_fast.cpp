@@ -123,20 +123,22 @@ private:
 // any point can add at each row. The block is given up as soon as the bound
 // exceeds the limit.
 //
-// The interval follows the model's monotonicity. With q the discharge
-// before the step and alpha = A q + C (never negative), the step
-// q' = R + (q - R) E(alpha) grows with q as long as the step is not too
-// stiff (A dt (q - R) <= 1), grows with alpha when R >= q and falls with alpha
-// when R <= q; alpha grows with A, C and q. So when the recharge lies above
-// the whole interval the corners (A_lo, C_lo, lo) and (A_hi, C_hi, hi) give
-// the new interval, when it lies below the corners are crossed, and
-// otherwise the bound takes the worst of the alpha range for each end. The
-// corners are computed with the same double arithmetic as the points; both
-// differ from exact arithmetic by a few units in the last place, which the
-// margin covers many times over. The deviations and their squares are then
-// bounded from the interval without any margin: rounding is monotone, so
-// the computed deviation of every point lies between the deviations
-// computed from the interval's ends.
+// The interval follows the shape of the step. With q the discharge before
+// the step, alpha = A q + C (never negative) and E = exp(-alpha dt), the step
+// is q' = R + (q - R) E, and alpha grows with A, C and q. Below the recharge
+// (q <= R) q' grows with q and with alpha, so when R lies above the whole
+// interval the corners (A_lo, C_lo, lo) and (A_hi, C_hi, hi) give the new
+// interval. Above the recharge q' falls with alpha and, as a function of q,
+// rises up to a peak (where alpha leaves 0, or where (q - R) A dt = 1) and
+// falls after it: its highest value over the interval is at the peak or at
+// an end (with A_lo, C_lo), its lowest at an end (with A_hi, C_hi). When R
+// lies inside the interval both parts are joined. The corners are computed
+// with the same double arithmetic as the points; both differ from exact
+// arithmetic by a few units in the last place (a peak found by rounded
+// division loses even less), which the margin covers many times over. The
+// deviations and their squares are then bounded from the interval without
+// any margin: rounding is monotone, so the computed deviation of every point
+// lies between the deviations computed from the interval's ends.
 class DischargeBlockBound {
 public:
     DischargeBlockBound(const DischargeSearchData& d, const std::vector<double>& invDelta, int i0,
