@@ -127,7 +127,7 @@ public:
 
     // True when the bound exceeds the limit before the rows end: no point
     // of the block can win.
-    bool Exceeds(const SharedLimit& limit) const {
+    bool Exceeds(const SharedLimit& limit, double& reached) const {
         const double* delta = d_.delta.data();
         const double* rech = d_.rech.data();
         const double* meas = d_.meas.data();
@@ -159,13 +159,17 @@ public:
                 1e-300;
             lo = std::max(0.0, nlo - margin);
             hi = nhi + margin;
-            if (!(hi < kHuge)) return false;
+            if (!(hi < kHuge)) {  // no useful bound
+                reached = 0;
+                return false;
+            }
             bound += LeastTerm(meas[k] - hi, meas[k] - lo);
             if (bound > l) {
                 l = limit.Get();
                 if (bound > l) return true;
             }
         }
+        reached = bound;
         return false;
     }
 
@@ -208,17 +212,27 @@ public:
         : d_(d), g_(g), limit_(limit), best_(best), typical_(typicalHead) {}
 
     void Search(const Box& tile) {
-        Block(tile);
+        Block(tile, 0);
         Flush();
     }
 
 private:
     static constexpr int kLeafPoints = 8;
 
-    void Block(const Box& b) {
+    // skip: levels of halves whose bound is not tried.
+    void Block(const Box& b, int skip) {
         const int64_t points = b.Points();
-        if (points > 1 && HeadBlock(d_, b.i0, b.i1, b.j0, b.j1, b.p0, b.p1).Exceeds(limit_)) {
-            return;
+        int skipHalves = std::max(0, skip - 1);
+        if (points > 1 && skip == 0) {
+            double reached = 0;
+            if (HeadBlock(d_, b.i0, b.i1, b.j0, b.j1, b.p0, b.p1).Exceeds(limit_, reached)) {
+                return;
+            }
+            // A bound that stayed far below the limit to the last row says
+            // that the halves will hardly get above it either: the bounds of
+            // their halves are tried instead.
+            const double l = limit_.Get();
+            skipHalves = reached * 3 < l ? 2 : reached * 1.5 < l ? 1 : 0;
         }
         if (points <= kLeafPoints) {
             const int nJ = g_.jLast - g_.jFirst + 1, nP = g_.pLast - g_.pFirst + 1;
@@ -253,8 +267,8 @@ private:
             first.p1 = b.p0 + (b.p1 - b.p0 + 1) / 2 - 1;
             second.p0 = first.p1 + 1;
         }
-        Block(first);
-        Block(second);
+        Block(first, skipHalves);
+        Block(second, skipHalves);
     }
 
     void Flush() {
