@@ -12,7 +12,7 @@
 #include "app/batch/stderr_messages.h"
 #include "engine/analysis.h"
 #include "engine/engine_file_error.h"
-#include "engine/prediction.h"
+#include "engine/run_selected_mode.h"
 #include "engine/search_parallel.h"
 #include "engine/session.h"
 #include "model/input_file.h"
@@ -32,32 +32,14 @@ std::string ModeTagOfFile(const std::string& path) {
     return file->ReadChars(4);
 }
 
-// Save/Run's dispatch on the mode flags, and its tests of the outcome.
-int RunSelectedMode(Session& s, UserMessages& messages, const SearchOptions& options) {
+// Save/Run's engine call and verdict, as the window runs them after saving:
+// without pauses, since nobody reads progress lines here, and with every
+// outcome short of a written report a refusal.
+int RunModeOfFile(Session& s, UserMessages& messages, const SearchOptions& options) {
     SilentProgress progress;
-    EngineFlags& f = s.Flags;
-    TDMOmbrel& dm = s.DMOmbrel;
-    f.CheckOnly = true;
-    if (dm.DischargeMode) {
-        RunDischargeAnalysis(s, messages, progress, options);
-        if (!f.AnalysisOk) return kExitRefused;
-    }
-    if (dm.HeadMode) {
-        RunHeadAnalysis(s, messages, progress, options);
-        if (!f.AnalysisOk) return kExitRefused;
-    }
-    if (dm.PredictionMode) {
-        f.MaxStoOk = true;
-        RunPrediction(s, messages);
-        f.AnalysisOk = !(f.PredTimeError || f.PredNoData);
-        if (!f.AnalysisOk) return kExitRefused;
-    }
-    // Save/Run's test, and a time going back in an analysis: that stops the
-    // analysis without a report even when rows before it set MaxStoOk.
-    if (!(f.MaxStoOk && !f.PredTimeError && !f.TimeSeqError && !dm.RunFailed)) {
-        return kExitRefused;
-    }
-    return kExitDone;
+    s.Flags.CheckOnly = true;
+    const RunOutcome outcome = RunSelectedMode(s, messages, progress, RunPause{}, options);
+    return JudgeRun(s, outcome) == RunVerdict::Good ? kExitDone : kExitRefused;
 }
 
 int RunInputFile(const std::string& argument, const SearchOptions& options) {
@@ -103,7 +85,7 @@ int RunInputFile(const std::string& argument, const SearchOptions& options) {
 
     int result = kExitDone;
     try {
-        result = RunSelectedMode(s, messages, options);
+        result = RunModeOfFile(s, messages, options);
     } catch (const EngineFileError& e) {
         messages.ShowMessage(e.what());
         return kExitFileOrUsage;
