@@ -23,16 +23,8 @@ using testing::RecordingMessages;
 using testing::RecordingProgress;
 using testing::Rows;
 using testing::TempDir;
+using testing::WithCrLf;
 using testing::WriteBytes;
-
-std::string WithCrLf(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        if (c == '\n') out += '\r';
-        out += c;
-    }
-    return out;
-}
 
 struct AnalysisRun {
     TempDir dir;

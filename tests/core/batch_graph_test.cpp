@@ -3,9 +3,7 @@
 // to 24-bit bitmaps and PNG pictures, without any display; wrong kinds,
 // missing files and unknown picture types are refused with exit code 2.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -24,7 +22,6 @@ using testing::BmpFile;
 using testing::JoinLines;
 using testing::ReadBytes;
 using testing::RunBatch;
-using testing::ShellQuoted;
 using testing::TempDir;
 using testing::WriteBytes;
 
@@ -44,19 +41,7 @@ struct Reports {
 // Runs the batch command as on a machine without any display: no DISPLAY, no
 // Wayland and no platform chosen.
 BatchResult RunWithoutDisplay(const std::vector<std::string>& arguments, const TempDir& dir) {
-    std::string command = "cd " + ShellQuoted(dir.path().string()) +
-                          " && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
-                          ShellQuoted(TERVALA_BATCH);
-    for (const std::string& a : arguments) command += " " + ShellQuoted(a);
-    const std::string outFile = dir.File("run.stdout");
-    const std::string errFile = dir.File("run.stderr");
-    command += " >" + ShellQuoted(outFile) + " 2>" + ShellQuoted(errFile) + " </dev/null";
-    const int status = std::system(command.c_str());
-    BatchResult r;
-    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.out = ReadBytes(outFile);
-    r.err = ReadBytes(errFile);
-    return r;
+    return RunBatch(arguments, dir, {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
 }
 
 // The pixel rows 250 .. 265 of column x that hold `colour`.

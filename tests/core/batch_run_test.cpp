@@ -20,16 +20,8 @@ using testing::ReadBytes;
 using testing::Rows;
 using testing::RunBatch;
 using testing::TempDir;
+using testing::WithCrLf;
 using testing::WriteBytes;
-
-std::string WithCrLf(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        if (c == '\n') out += '\r';
-        out += c;
-    }
-    return out;
-}
 
 std::string WithInputPath(std::string report, const std::string& path) {
     const std::string marker = "@INPUT@";

@@ -23,7 +23,7 @@
 #include "tests/support/recording_messages.h"
 #include "tests/support/recording_surface.h"
 #include "tests/support/scratch_folder.h"
-#include "tests/support/text_files.h"
+#include "tests/support/temp_dir.h"
 
 namespace tervala {
 namespace {
@@ -32,10 +32,11 @@ namespace fs = std::filesystem;
 using testing::PredictionInputHeader;
 using testing::PredictionInputText;
 using testing::PredictionRow;
-using testing::ReadTextFile;
+using testing::ReadBytes;
 using testing::RecordingMessages;
 using testing::ScratchFolder;
-using testing::WriteTextFile;
+using testing::WithCrLf;
+using testing::WriteBytes;
 using Reals = std::vector<double>;
 
 std::vector<std::string> LinesOf(const std::string& text) {
@@ -67,10 +68,10 @@ struct PredictionReport {
 
     PredictionReport() {
         std::string input = dir.File("field.inp");
-        WriteTextFile(input,
-                      PredictionInputText(PredictionInputHeader{},
-                                          {PredictionRow(1, 1, 40, 5), PredictionRow(2, 2, 0, 5),
-                                           PredictionRow(3, 3, 10, 5)}));
+        WriteBytes(input,
+                   PredictionInputText(PredictionInputHeader{},
+                                       {PredictionRow(1, 1, 40, 5), PredictionRow(2, 2, 0, 5),
+                                        PredictionRow(3, 3, 10, 5)}));
         s.DMOmbrel.FileName = input;
         s.DMOmbrel.NrOfData = 3;
         s.DMOmbrel.EscData = {5, 5, 5};
@@ -79,15 +80,6 @@ struct PredictionReport {
         s.DMOmbrel.LastFileName = report;
     }
 };
-
-std::string WithCrLf(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        if (c == '\n') out += '\r';
-        out += c;
-    }
-    return out;
-}
 
 // An analysis run as the window makes it: the input file opened, the mode
 // of the file selected, Save/Run's dispatch, then the report loaded for the
@@ -102,7 +94,7 @@ struct AnalysisReport {
 
     AnalysisReport(const char* inputText, bool head) {
         std::string input = dir.File("field.inp");
-        WriteTextFile(input, WithCrLf(inputText));
+        WriteBytes(input, WithCrLf(inputText));
         TDMOmbrel& dm = s.DMOmbrel;
         dm.FileName = input;
         if (!ReadInputFile(dm, s.Values, messages, false).ok) return;
@@ -127,7 +119,7 @@ struct AnalysisReport {
 TEST(GraphsOfEngineReports, ThreeRowDischargeReportGivesThreeRowsAndHyphens) {
     AnalysisReport a(expected::kSerialsInput, false);
     ASSERT_TRUE(a.messages.messages.empty());
-    ASSERT_EQ(LinesOf(ReadTextFile(a.report)).size(), 25u);
+    ASSERT_EQ(LinesOf(ReadBytes(a.report)).size(), 25u);
     ASSERT_TRUE(ProbeGraphReport(a.s.DMOmbrel, a.messages));
     EXPECT_EQ(a.s.DMOmbrel.GraphTag, "----");
     EXPECT_EQ(a.s.DMOmbrel.Title1, "Serials 7, 42 and 123");
@@ -197,7 +189,7 @@ TEST(GraphsOfEngineReports, TwelveRowDischargeReportGraphs) {
 TEST(GraphsOfEngineReports, HeadReportIsTaggedRecoAndGivesTheLastHead) {
     AnalysisReport a(expected::kHead3Input, true);
     ASSERT_TRUE(a.messages.messages.empty());
-    ASSERT_EQ(LinesOf(ReadTextFile(a.report)).size(), 27u);
+    ASSERT_EQ(LinesOf(ReadBytes(a.report)).size(), 27u);
     ASSERT_EQ(a.s.DMOmbrel.ModeTag, kHeadTag);  // set by loading the report
     ASSERT_TRUE(ProbeGraphReport(a.s.DMOmbrel, a.messages));
     EXPECT_EQ(a.s.DMOmbrel.GraphTag, "RECO");
@@ -227,7 +219,7 @@ TEST(GraphsOfEngineReports, HeadReportIsTaggedRecoAndGivesTheLastHead) {
 TEST(GraphsOfEngineReports, PredictionReportIsTaggedPredAndSwitchesTheMode) {
     PredictionReport p;
     ASSERT_TRUE(p.messages.messages.empty());
-    ASSERT_EQ(LinesOf(ReadTextFile(p.report)).size(), 22u);
+    ASSERT_EQ(LinesOf(ReadBytes(p.report)).size(), 22u);
     p.s.DMOmbrel.DischargeMode = true;
     p.s.DMOmbrel.Title1 = "shown before";
     ASSERT_TRUE(ProbeGraphReport(p.s.DMOmbrel, p.messages));
@@ -293,7 +285,7 @@ TEST(GraphsOfEngineReports, VidoraPredictionIsReadWholeAndDrawnInsideTheAxes) {
     std::string input = dir.File("VidoraPrediction.inp");
     fs::copy_file(fs::path(TERVALA_SOURCE_DIR) / "Data" / "VidoraPrediction.inp", input);
     // The rows of the example: the lines after the second ruler of the file.
-    std::vector<std::string> inputLines = LinesOf(ReadTextFile(input));
+    std::vector<std::string> inputLines = LinesOf(ReadBytes(input));
     int rulers = 0;
     int rows = 0;
     for (const auto& line : inputLines) {
@@ -314,7 +306,7 @@ TEST(GraphsOfEngineReports, VidoraPredictionIsReadWholeAndDrawnInsideTheAxes) {
               GraphReadOutcome::Read);
     ASSERT_EQ(s.DMOmbrel.NrOfData, rows);
     // The last row read is the last row written.
-    std::vector<std::string> reportLines = LinesOf(ReadTextFile(s.DMOmbrel.LastFileName));
+    std::vector<std::string> reportLines = LinesOf(ReadBytes(s.DMOmbrel.LastFileName));
     Reals last = NumbersOf(reportLines[reportLines.size() - 2]);
     ASSERT_EQ(last.size(), 7u);
     EXPECT_EQ(s.DMOmbrel.RowCheck.back(), rows);

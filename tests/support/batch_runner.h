@@ -31,17 +31,34 @@ inline std::string ShellQuoted(const std::string& text) {
 }
 
 // Runs tervala-batch with `arguments` in the folder `dir`, stdout and stderr
-// captured into files there.
-inline BatchResult RunBatch(const std::vector<std::string>& arguments, const TempDir& dir) {
-    std::string command = "cd " + ShellQuoted(dir.path().string()) + " && " +
-                          ShellQuoted(TERVALA_BATCH);
+// captured into files there; the variables named in `unset` are taken out of
+// its environment. The command is built by appending, piece by piece: GCC 12
+// sees a false overlap (-Wrestrict) in a literal added in front of a string.
+inline BatchResult RunBatch(const std::vector<std::string>& arguments, const TempDir& dir,
+                            const std::vector<std::string>& unset = {}) {
+    const std::string outFile = dir.File("batch.stdout");
+    const std::string errFile = dir.File("batch.stderr");
+    std::string command = "cd ";
+    command += ShellQuoted(dir.path().string());
+    command += " && ";
+    if (!unset.empty()) {
+        command += "env";
+        for (const std::string& name : unset) {
+            command += " -u ";
+            command += ShellQuoted(name);
+        }
+        command += ' ';
+    }
+    command += ShellQuoted(TERVALA_BATCH);
     for (const std::string& a : arguments) {
         command += ' ';
         command += ShellQuoted(a);
     }
-    const std::string outFile = dir.File("batch.stdout");
-    const std::string errFile = dir.File("batch.stderr");
-    command += " >" + ShellQuoted(outFile) + " 2>" + ShellQuoted(errFile) + " </dev/null";
+    command += " >";
+    command += ShellQuoted(outFile);
+    command += " 2>";
+    command += ShellQuoted(errFile);
+    command += " </dev/null";
     const int status = std::system(command.c_str());
     BatchResult r;
     r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -54,4 +54,15 @@ inline std::string CrLf(std::initializer_list<std::string> lines) {
     return text;
 }
 
+// The text with every LF line end made CR LF, as the program writes its
+// input files.
+inline std::string WithCrLf(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+
 }  // namespace tervala::testing

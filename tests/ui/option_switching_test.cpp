@@ -10,7 +10,11 @@
 namespace tervala::testing {
 namespace {
 
-std::string Dashes(int n) { return " " + std::string(n, '-'); }
+std::string Dashes(int n) {
+    std::string dashes = " ";
+    dashes.append(static_cast<size_t>(n), '-');
+    return dashes;
+}
 
 void WriteCrLf(const std::string& path, const std::vector<std::string>& lines) {
     std::ofstream out(path, std::ios::binary);
