@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/counting_surface.h"
 #include "graphs/show_graphics.h"
 #include "model/graph_data_reader.h"
 #include "model/number_text.h"
@@ -14,32 +15,12 @@
 namespace {
 
 using namespace tervala;
+using tervala::bench::CountingSurface;
 
 class SilentMessages : public UserMessages {
 public:
     void ShowMessage(const std::string&) override {}
     bool AskYesNo(const std::string&) override { return false; }
-};
-
-// A surface that only counts, so the drawing logic is timed without pixels.
-class CountingSurface : public DrawingSurface {
-public:
-    long operations = 0;
-    void SetFont(const std::string&, int) override {}
-    void SetFontColour(Rgb) override {}
-    void SetFillColour(Rgb) override {}
-    void FillRect(int, int, int, int) override { ++operations; }
-    void SetPenColour(Rgb) override {}
-    void SetPenWidth(int) override {}
-    void SetPenStyle(PenStyle) override {}
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override { ++operations; }
-    void Ellipse(int, int, int, int) override { ++operations; }
-    void TextOut(int, int, const std::string&) override { ++operations; }
-    void MarkOut(int, int, const std::string&) override { ++operations; }
-    TextExtent MeasureText(const std::string& text) override {
-        return {static_cast<int>(text.size()) * 7, 15};
-    }
 };
 
 constexpr int kRows = 1500;

@@ -5,31 +5,13 @@
 
 #include <string>
 
+#include "bench/counting_surface.h"
 #include "graphs/graph_catalogue.h"
 
 namespace {
 
 using namespace tervala;
-
-class CountingSurface : public DrawingSurface {
-  public:
-    long operations = 0;
-    void SetFont(const std::string&, int) override {}
-    void SetFontColour(Rgb) override {}
-    void SetFillColour(Rgb) override {}
-    void FillRect(int, int, int, int) override { ++operations; }
-    void SetPenColour(Rgb) override {}
-    void SetPenWidth(int) override {}
-    void SetPenStyle(PenStyle) override {}
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override { ++operations; }
-    void Ellipse(int, int, int, int) override { ++operations; }
-    void TextOut(int, int, const std::string&) override { ++operations; }
-    void MarkOut(int, int, const std::string&) override { ++operations; }
-    TextExtent MeasureText(const std::string& text) override {
-        return {static_cast<int>(text.size()) * 7, 15};
-    }
-};
+using tervala::bench::CountingSurface;
 
 void BM_PaintGraphKind(benchmark::State& state) {
     const GraphKind kind = static_cast<GraphKind>(state.range(0));
