@@ -13,9 +13,7 @@ namespace {
 
 const std::string kBreak = kReportLineBreak;
 
-std::string F(double value, int width, int decimals) {
-    return ReportFixed(value, width, decimals);
-}
+std::string F(double value, int width, int decimals) { return ReportFixed(value, width, decimals); }
 
 // The serial number starts in column 2; up to 999 the first number field
 // starts in column 5 whatever the serial's width.
@@ -27,6 +25,21 @@ std::string SerialColumn(const AnalysisState& a, int k) {
         text += " ";
     }
     return text;
+}
+
+// The ruled heading of the reconstruction table: column names and the line
+// below them.
+std::string TableHeading(const std::string& ruler, const std::string& names,
+                         const std::string& below) {
+    return ruler + kBreak + names + kBreak + below + kBreak + ruler + kBreak;
+}
+
+// The columns every reconstruction row opens with: serial, time, rain plus
+// irrigation less what escaped to the rain, and recharge (mm).
+std::string RowOpening(const AnalysisState& a, int k) {
+    const ReservoirSeries& r = a.Reservoir;
+    return SerialColumn(a, k) + F(r.Time[k], 10, 2) + F(r.Rain[k] - r.EscToRain[k], 10, 2) +
+           F(r.Rech[k], 10, 2);
 }
 
 // Lines 1 to 10: titles, the input file and the first reservoir. The report
@@ -60,8 +73,8 @@ void HandAlphaToPrediction(Session& s) {
 std::string Footer(const Session& s, const std::string& ruler) {
     std::string text;
     text += ruler + kBreak;
-    text += "Stand. dev. of calc. from meas. runoff:" + F(StandardDeviation(s.Analysis), 8, 3) +
-            kBreak;
+    text +=
+        "Stand. dev. of calc. from meas. runoff:" + F(StandardDeviation(s.Analysis), 8, 3) + kBreak;
     text += "Coefficient of explanation R square is:" + F(s.Values.Trend.RSquare, 8, 2) + kBreak;
     text += kBreak;
     return text;
@@ -71,7 +84,6 @@ std::string Footer(const Session& s, const std::string& ruler) {
 
 void WriteDischargeReport(Session& s) {
     AnalysisState& a = s.Analysis;
-    const ReservoirSeries& r = a.Reservoir;
     std::string path;
     std::string text = Header(s, "", path);
     text += "REGRESSION: alpha = A * Discharge + C" + kBreak;
@@ -80,14 +92,12 @@ void WriteDischargeReport(Session& s) {
     text += kBreak;
     text += "RECONSTRUCTION:" + kBreak;
     const std::string ruler(75, '-');
-    text += ruler + kBreak;
-    text += "Serial    Time    Rain +    Recharge   Runoff    Alpha    Runoff    Storage" + kBreak;
-    text += " No.              irrig.     calc.     meas.     calc.    calc." + kBreak;
-    text += ruler + kBreak;
+    text += TableHeading(
+        ruler, "Serial    Time    Rain +    Recharge   Runoff    Alpha    Runoff    Storage",
+        " No.              irrig.     calc.     meas.     calc.    calc.");
     a.Alpha[1] = 0;
     for (int k = 1; k <= a.RowCount; ++k) {
-        text += SerialColumn(a, k) + F(r.Time[k], 10, 2) + F(r.Rain[k] - r.EscToRain[k], 10, 2) +
-                F(r.Rech[k], 10, 2) + F(a.RunMeas[k], 10, 2) + F(a.Alpha[k], 10, 3) +
+        text += RowOpening(a, k) + F(a.RunMeas[k], 10, 2) + F(a.Alpha[k], 10, 3) +
                 F(a.RunCalc[k], 10, 2) + F(a.Storage[k], 10, 2) + kBreak;
     }
     text += Footer(s, ruler);
@@ -96,26 +106,22 @@ void WriteDischargeReport(Session& s) {
 
 void WriteHeadReport(Session& s) {
     AnalysisState& a = s.Analysis;
-    const ReservoirSeries& r = a.Reservoir;
     std::string path;
     std::string text = Header(s, "Hydraulic Head simulation", path);
     text += "REGRESSION: Alpha = B * Head + F" + kBreak;
     text += "B =" + F(a.AlphaSlope, 8, 4) + "  F =" + F(a.AlphaIntercept, 8, 4) + kBreak;
     HandAlphaToPrediction(s);
     text += "Ht = Ht-1*exp(-Alpha*Dt) + Rech*{1-exp(-Alpha*Ts)}/0.8*Pd*Alpha" + kBreak;
-    text += "where Ts = timestep and Pd = drainable porosity fraction = " + F(a.PdFrac, 5, 3) +
-            kBreak;
+    text +=
+        "where Ts = timestep and Pd = drainable porosity fraction = " + F(a.PdFrac, 5, 3) + kBreak;
     text += "*" + kBreak;
     text += "RECONSTRUCTION" + kBreak;
     const std::string ruler(64, '-');
-    text += ruler + kBreak;
-    text += "Serial    Time    Rain +   Recharge    Head      Alpha    Head " + kBreak;
-    text += " No.              irrig.    calc.      meas.     calc.    calc." + kBreak;
-    text += ruler + kBreak;
+    text += TableHeading(ruler, "Serial    Time    Rain +   Recharge    Head      Alpha    Head ",
+                         " No.              irrig.    calc.      meas.     calc.    calc.");
     a.Alpha[1] = 0;
     for (int k = 1; k <= a.RowCount; ++k) {
-        text += SerialColumn(a, k) + F(r.Time[k], 10, 2) + F(r.Rain[k] - r.EscToRain[k], 10, 2) +
-                F(r.Rech[k], 10, 2) + F(a.HeadMeas[k], 10, 2) + F(a.Alpha[k], 10, 3) +
+        text += RowOpening(a, k) + F(a.HeadMeas[k], 10, 2) + F(a.Alpha[k], 10, 3) +
                 F(a.HeadCalc[k], 10, 2) + kBreak;
     }
     text += Footer(s, ruler);

@@ -65,6 +65,22 @@ void StepBounds(double min, double max, double step, AxisScale& axis, double& in
     intervals = std::trunc((axis.Upper - axis.Lower) / step);
 }
 
+// Small values scaled up by their factor, the axis keeping the factor for
+// its caption.
+void ScaleByFactor(AxisScale& axis, double& m, double& M) {
+    axis.Factor = FactorFor(M);
+    m = m * axis.Factor;
+    M = M * axis.Factor;
+}
+
+// Bounds rounded to whole (scaled) numbers from `margin` beyond [min, max];
+// the interval count is their distance.
+double WholeBounds(double min, double max, double margin, AxisScale& axis) {
+    axis.Lower = RoundHalfEven(min - margin);
+    axis.Upper = RoundHalfEven(max + margin);
+    return axis.Upper - axis.Lower;
+}
+
 }  // namespace
 
 AxisScale ScaleVerticalAxis(DataRange range) {
@@ -80,23 +96,17 @@ AxisScale ScaleVerticalAxis(DataRange range) {
     }
     M = 1.1 * M;
     if (m >= 0) {
-        axis.Factor = FactorFor(M);
-        m = m * axis.Factor;
-        M = M * axis.Factor;
+        ScaleByFactor(axis, m, M);
     }
 
     double n = 0;
     if (M < 1) {
         axis.Decimals = 2;
-        axis.Lower = RoundHalfEven(m - 0.05);
-        axis.Upper = RoundHalfEven(M + 0.05);
-        n = axis.Upper - axis.Lower;
+        n = WholeBounds(m, M, 0.05, axis);
         if (n > 10) n = std::trunc(n / 2);
     } else if (M < 10) {
         axis.Decimals = 1;
-        axis.Lower = RoundHalfEven(m - 0.5);
-        axis.Upper = RoundHalfEven(M + 0.5);
-        n = axis.Upper - axis.Lower;
+        n = WholeBounds(m, M, 0.5, axis);
         if (n > 10) n = std::trunc(n / 2);
     } else {
         double step = StepFor(M, Direction::Vertical, axis.Decimals);
@@ -123,17 +133,13 @@ AxisScale ScaleHorizontalAxis(DataRange range) {
     double m = range.Min;
     double M = range.Max;
     if (m > 0) {
-        axis.Factor = FactorFor(M);
-        m = m * axis.Factor;
-        M = M * axis.Factor;
+        ScaleByFactor(axis, m, M);
     }
 
     double n = 0;
     if (M < 10) {
         axis.Decimals = 1;
-        axis.Lower = RoundHalfEven(m - 0.5);
-        axis.Upper = RoundHalfEven(M + 0.5);
-        n = axis.Upper - axis.Lower;
+        n = WholeBounds(m, M, 0.5, axis);
     } else {
         double step = StepFor(M, Direction::Horizontal, axis.Decimals);
         StepBounds(m, M, step, axis, n);
