@@ -5,19 +5,19 @@
 
 #include "tests/support/example_reports.h"
 #include "tests/support/recording_messages.h"
-#include "tests/support/scratch_folder.h"
+#include "tests/support/temp_dir.h"
 
 namespace tervala {
 
 using testing::FitFileLines;
 using testing::JoinLines;
 using testing::RecordingMessages;
-using testing::ScratchFolder;
+using testing::TempDir;
 
 namespace {
 
 struct FitCase {
-    ScratchFolder folder;
+    TempDir folder;
     TDMOmbrel data;
     TrendResults trend;
     RecordingMessages messages;

@@ -6,7 +6,7 @@
 
 #include "tests/support/example_reports.h"
 #include "tests/support/recording_messages.h"
-#include "tests/support/scratch_folder.h"
+#include "tests/support/temp_dir.h"
 
 namespace tervala {
 
@@ -15,14 +15,14 @@ using testing::HeadReportLines;
 using testing::JoinLines;
 using testing::PredictionReportLines;
 using testing::RecordingMessages;
-using testing::ScratchFolder;
+using testing::TempDir;
 using Lines = std::vector<std::string>;
 using Reals = std::vector<double>;
 
 namespace {
 
 struct ReadCase {
-    ScratchFolder folder;
+    TempDir folder;
     TDMOmbrel data;
     ProgramValues values;
     RecordingMessages messages;

@@ -5,7 +5,7 @@
 
 #include "tests/support/example_reports.h"
 #include "tests/support/recording_messages.h"
-#include "tests/support/scratch_folder.h"
+#include "tests/support/temp_dir.h"
 
 namespace tervala {
 
@@ -14,12 +14,12 @@ using testing::HeadReportLines;
 using testing::JoinLines;
 using testing::PredictionReportLines;
 using testing::RecordingMessages;
-using testing::ScratchFolder;
+using testing::TempDir;
 
 namespace {
 
 struct ProbeCase {
-    ScratchFolder folder;
+    TempDir folder;
     TDMOmbrel data;
     RecordingMessages messages;
 
@@ -93,7 +93,7 @@ TEST(ProbeGraphReport, EmptyOrShortFilesGiveEmptyTitlesAndNoKnownTag) {
 
 TEST(ProbeGraphReport, AFolderIsNoReport) {
     ProbeCase c;
-    c.data.LastFileName = c.folder.Path().string();
+    c.data.LastFileName = c.folder.path().string();
     EXPECT_FALSE(ProbeGraphReport(c.data, c.messages));
     EXPECT_EQ(c.messages.messages.size(), 1u);
 }

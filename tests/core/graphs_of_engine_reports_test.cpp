@@ -22,7 +22,6 @@
 #include "tests/support/prediction_input_text.h"
 #include "tests/support/recording_messages.h"
 #include "tests/support/recording_surface.h"
-#include "tests/support/scratch_folder.h"
 #include "tests/support/temp_dir.h"
 
 namespace tervala {
@@ -34,7 +33,7 @@ using testing::PredictionInputText;
 using testing::PredictionRow;
 using testing::ReadBytes;
 using testing::RecordingMessages;
-using testing::ScratchFolder;
+using testing::TempDir;
 using testing::WithCrLf;
 using testing::WriteBytes;
 using Reals = std::vector<double>;
@@ -61,7 +60,7 @@ Reals NumbersOf(const std::string& row) {
 // 2, 3; M 0.5, N 0.1; recharge 10, 0, 0.5; discharge 1, 0.549, 0.534; head
 // 100, 54.88, 42.95.
 struct PredictionReport {
-    ScratchFolder dir;
+    TempDir dir;
     Session s;
     RecordingMessages messages;
     std::string report;
@@ -87,7 +86,7 @@ struct PredictionReport {
 // the graphs. The inputs and their reports are the hand-worked ones of the
 // analysis tests.
 struct AnalysisReport {
-    ScratchFolder dir;
+    TempDir dir;
     Session s;
     RecordingMessages messages;
     std::string report;
@@ -279,7 +278,7 @@ TEST(GraphsOfEngineReports, AnalysisGraphOfAPredictionReportHasNoRows) {
 }
 
 TEST(GraphsOfEngineReports, VidoraPredictionIsReadWholeAndDrawnInsideTheAxes) {
-    ScratchFolder dir;
+    TempDir dir;
     Session s;
     RecordingMessages messages;
     std::string input = dir.File("VidoraPrediction.inp");

@@ -10,6 +10,18 @@
 
 namespace tervala::testing {
 
+inline std::string ReadBytes(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+inline void WriteBytes(const std::string& file, const std::string& bytes) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
 class TempDir {
   public:
     TempDir() {
@@ -30,22 +42,16 @@ class TempDir {
     const std::filesystem::path& path() const { return path_; }
     // Full name of a file in the folder.
     std::string File(const std::string& name) const { return (path_ / name).string(); }
+    // Writes `bytes` to a file in the folder and returns its full name.
+    std::string Write(const std::string& name, const std::string& bytes) const {
+        const std::string full = File(name);
+        WriteBytes(full, bytes);
+        return full;
+    }
 
   private:
     std::filesystem::path path_;
 };
-
-inline std::string ReadBytes(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-inline void WriteBytes(const std::string& file, const std::string& bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
 
 // Lines joined with CR LF, each line ended by it.
 inline std::string CrLf(std::initializer_list<std::string> lines) {

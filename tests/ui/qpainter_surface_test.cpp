@@ -10,7 +10,7 @@
 
 #include "graphs/palette.h"
 #include "graphs/show_graphics.h"
-#include "tests/support/scratch_folder.h"
+#include "tests/support/temp_dir.h"
 
 namespace tervala {
 
@@ -189,7 +189,7 @@ TEST(QPainterSurface, BlackAndWhiteFrameHasAWhitePanelAndBlackAxes) {
 }
 
 TEST(QPainterSurface, SavedBitmapReadsBackPixelForPixel) {
-    testing::ScratchFolder folder;
+    testing::TempDir folder;
     QImage image = DrawYear(true);
     QString path = QString::fromStdString(folder.File("year.bmp"));
     ASSERT_TRUE(image.convertToFormat(QImage::Format_RGB888).save(path, "BMP"));
