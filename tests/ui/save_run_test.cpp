@@ -10,6 +10,7 @@
 #include <QThread>
 #include <filesystem>
 #include <functional>
+#include <ostream>
 
 #include "engine/session.h"
 #include "tests/support/batch_runner.h"
@@ -326,6 +327,9 @@ struct GridRefusal {
     const char* text;
     const char* message;
 };
+
+// Test listings name the case rather than dumping its bytes.
+void PrintTo(const GridRefusal& refusal, std::ostream* os) { *os << refusal.name; }
 
 class SaveRunGridRefusal : public SaveRun, public ::testing::WithParamInterface<GridRefusal> {};
 
