@@ -118,6 +118,8 @@ class TRainForm : public TBaseForm {
     void ShowGraphicsTab();
     void ViewGraphButtonClick();
     void OutputOpenForGraphicsExecute();  // "Make graph"
+    // The report chooser shared by Open output and Make graph: false when cancelled.
+    bool ChooseAndLoadReport();
     void SelectButtonClick();
     void GoButton1Click();
     void GoButton3Click();

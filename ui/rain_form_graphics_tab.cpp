@@ -67,11 +67,6 @@ std::string FolderOf(const std::string& file) {
     return std::filesystem::path(file).parent_path().string();
 }
 
-bool FileExists(const std::string& file) {
-    std::error_code ec;
-    return std::filesystem::exists(file, ec);
-}
-
 // The captions of the analysis choices for discharge and for head analyses.
 struct AnalysisCaptions {
     const char* runoff;
@@ -217,17 +212,7 @@ void TRainForm::ViewGraphButtonClick() {
 
 void TRainForm::OutputOpenForGraphicsExecute() {
     TDMOmbrel& dm = DM();
-    const std::optional<std::string> chosen = dialogs_.ChooseOpenFile(FileDialogs.OutputOpenDialog);
-    if (!chosen) {
-        ShowMessage("No output file selected");
-        return;
-    }
-    dm.FileName = *chosen;
-    if (FileExists(dm.FileName)) {
-        LoadReport(dm, dm.FileName, dialogs_);
-    } else {
-        ShowMessage("File does not exist, please select another one,");
-    }
+    if (!ChooseAndLoadReport()) return;
     ShowStatus("The output file can be imported into spreadsheets");
     ShowReportLines();
     dm.LastFileName = dm.FileName;

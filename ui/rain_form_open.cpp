@@ -103,12 +103,12 @@ void TRainForm::InputOpenActionExecute() {
     RefreshInputTab();
 }
 
-void TRainForm::OutputOpenActionExecute() {
+bool TRainForm::ChooseAndLoadReport() {
     TDMOmbrel& dm = DM();
     const std::optional<std::string> chosen = dialogs_.ChooseOpenFile(FileDialogs.OutputOpenDialog);
     if (!chosen) {
         ShowMessage("No output file selected");
-        return;
+        return false;
     }
     dm.FileName = *chosen;
     if (FileExists(dm.FileName)) {
@@ -116,6 +116,12 @@ void TRainForm::OutputOpenActionExecute() {
     } else {
         ShowMessage(kNoSuchFileText);
     }
+    return true;
+}
+
+void TRainForm::OutputOpenActionExecute() {
+    TDMOmbrel& dm = DM();
+    if (!ChooseAndLoadReport()) return;
     ShowStatus("The output file can be imported into spreadsheets");
     OutputTabSheet->setUpdatesEnabled(false);
     ShowReportLines();
