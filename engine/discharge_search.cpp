@@ -7,19 +7,7 @@
 namespace tervala {
 
 DischargeSearchData MakeDischargeSearchData(const AnalysisState& a) {
-    DischargeSearchData d;
-    const int n = a.RowCount;
-    d.n = n;
-    d.delta.assign(n + 1, 0.0);
-    d.rech.assign(n + 1, 0.0);
-    d.meas.assign(n + 1, 0.0);
-    for (int k = 1; k <= n; ++k) {
-        if (k >= 2) d.delta[k] = a.Reservoir.Time[k] - a.Reservoir.Time[k - 1];
-        d.rech[k] = a.Reservoir.Rech[k];
-        d.meas[k] = a.RunMeas[k];
-    }
-    d.first = n >= 1 ? a.RunMeas[1] : 0;
-    return d;
+    return MakeSearchSeries(a, a.RunMeas);
 }
 
 SearchWinner SearchDischargePlain(const DischargeSearchData& data, const DischargeGrid& grid,

@@ -21,14 +21,7 @@ inline constexpr double kDischargeInitialBest = 1000000;
 inline constexpr double kDischargeDeviationCap = 1000;
 inline constexpr double kDischargeCappedTerm = 100000;
 
-// What the search runs on (rows 1..n, index 0 unused).
-struct DischargeSearchData {
-    int n = 0;
-    std::vector<double> delta;  // time step of row k, Time[k] - Time[k-1]
-    std::vector<double> rech;   // recharge of row k
-    std::vector<double> meas;   // observed discharge of row k
-    double first = 0;           // calculated discharge of row 1: its observed value
-};
+using DischargeSearchData = SearchSeries;
 
 DischargeSearchData MakeDischargeSearchData(const AnalysisState& a);
 

@@ -7,19 +7,7 @@
 namespace tervala {
 
 HeadSearchData MakeHeadSearchData(const AnalysisState& a) {
-    HeadSearchData d;
-    const int n = a.RowCount;
-    d.n = n;
-    d.delta.assign(n + 1, 0.0);
-    d.rech.assign(n + 1, 0.0);
-    d.meas.assign(n + 1, 0.0);
-    for (int k = 1; k <= n; ++k) {
-        if (k >= 2) d.delta[k] = a.Reservoir.Time[k] - a.Reservoir.Time[k - 1];
-        d.rech[k] = a.Reservoir.Rech[k];
-        d.meas[k] = a.HeadMeas[k];
-    }
-    d.first = n >= 1 ? a.HeadMeas[1] : 0;
-    return d;
+    return MakeSearchSeries(a, a.HeadMeas);
 }
 
 SearchWinner SearchHeadPlain(const HeadSearchData& data, const HeadGrid& grid,
@@ -39,8 +27,8 @@ SearchWinner SearchHeadPlain(const HeadSearchData& data, const HeadGrid& grid,
                     const double alpha = HeadAlpha(B, F, headCalc[k - 1]);
                     headCalc[k] = HeadNextSearch(headCalc[k - 1], alpha, data.delta[k],
                                                  data.rech[k], P, kHeadTermWithoutAlpha);
-                    ssq += SearchTerm(data.meas[k], headCalc[k], kHeadDeviationCap,
-                                      kHeadCappedTerm);
+                    ssq +=
+                        SearchTerm(data.meas[k], headCalc[k], kHeadDeviationCap, kHeadCappedTerm);
                 }
                 if (ssq < best.bestSsq) {
                     best.taken = true;

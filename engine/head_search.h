@@ -22,14 +22,7 @@ inline constexpr double kHeadCappedTerm = 100000;
 // Recharge term of a step whose alpha is exactly 0.
 inline constexpr double kHeadTermWithoutAlpha = 10000;
 
-// What the search runs on (rows 1..n, index 0 unused).
-struct HeadSearchData {
-    int n = 0;
-    std::vector<double> delta;  // time step of row k, Time[k] - Time[k-1]
-    std::vector<double> rech;   // recharge of row k
-    std::vector<double> meas;   // observed head of row k
-    double first = 0;           // calculated head of row 1: its observed value
-};
+using HeadSearchData = SearchSeries;
 
 HeadSearchData MakeHeadSearchData(const AnalysisState& a);
 

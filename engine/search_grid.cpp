@@ -1,5 +1,7 @@
 #include "engine/search_grid.h"
 
+#include "engine/analysis_state.h"
+
 namespace tervala {
 
 const ProgressMark kDischargeProgress[kProgressMarks] = {
@@ -29,5 +31,21 @@ const char* Find(const ProgressMark (&table)[kProgressMarks], int i, int j) {
 
 const char* DischargeProgressLine(int i, int j) { return Find(kDischargeProgress, i, j); }
 const char* HeadProgressLine(int i, int j) { return Find(kHeadProgress, i, j); }
+
+SearchSeries MakeSearchSeries(const AnalysisState& a, const std::vector<double>& measured) {
+    SearchSeries d;
+    const int n = a.RowCount;
+    d.n = n;
+    d.delta.assign(n + 1, 0.0);
+    d.rech.assign(n + 1, 0.0);
+    d.meas.assign(n + 1, 0.0);
+    for (int k = 1; k <= n; ++k) {
+        if (k >= 2) d.delta[k] = a.Reservoir.Time[k] - a.Reservoir.Time[k - 1];
+        d.rech[k] = a.Reservoir.Rech[k];
+        d.meas[k] = measured[k];
+    }
+    d.first = n >= 1 ? measured[1] : 0;
+    return d;
+}
 
 }  // namespace tervala

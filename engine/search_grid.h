@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tervala {
 
@@ -52,6 +53,20 @@ const char* HeadProgressLine(int i, int j);
 
 // Outcome of a search: the winning grid point, if any sum fell below the
 // initial best sum, and the best sum itself (the initial one otherwise).
+// What a search runs on (rows 1..n, index 0 unused): the same for the
+// discharge and the head search, with the observed series of each.
+struct SearchSeries {
+    int n = 0;
+    std::vector<double> delta;  // time step of row k, Time[k] - Time[k-1]
+    std::vector<double> rech;   // recharge of row k
+    std::vector<double> meas;   // observed discharge or head of row k
+    double first = 0;           // calculated value of row 1: its observed value
+};
+
+struct AnalysisState;
+// The search series of an analysis with `measured` (RunMeas or HeadMeas) as observed.
+SearchSeries MakeSearchSeries(const AnalysisState& a, const std::vector<double>& measured);
+
 struct SearchWinner {
     bool taken = false;
     int i = 0, j = 0, p = 0;
