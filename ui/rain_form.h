@@ -153,8 +153,8 @@ class TRainForm : public TBaseForm {
     bool GraphRequested = false;  // the Graphics tab draws at once when shown
     std::string StartDir;         // current folder at start-up
     bool RunCancelled = false;    // the file dialog was cancelled or the run failed
-    // Share in percent of the written pauses between progress lines that is
-    // kept (0: none); they give the user time to read WaitMemo.
+    // Share in percent of the full pauses between progress lines (500 and
+    // 1000 ms) that is kept (0: none); they give the user time to read WaitMemo.
     int ProgressPausePercent = 40;
     TMainFileDialogs FileDialogs;
     // Graphs are drawn in colour (true) or black and white; saving in black
