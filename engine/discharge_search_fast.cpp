@@ -48,7 +48,7 @@ struct GridPoint {
 // Evaluates points four at a time: the four recursions are independent, so
 // the processor overlaps their exponentials.
 class LaneEvaluator {
-public:
+  public:
     LaneEvaluator(const DischargeSearchData& d, SharedLimit& limit, Candidate& best)
         : d_(d), limit_(limit), best_(best) {}
 
@@ -95,8 +95,8 @@ public:
                     if (!lane.active) --active;
                     continue;
                 }
-                lane.q = DischargeNext(lane.q, DischargeAlpha(lane.A, lane.C, lane.q),
-                                       d_.delta[k], d_.rech[k]);
+                lane.q = DischargeNext(lane.q, DischargeAlpha(lane.A, lane.C, lane.q), d_.delta[k],
+                                       d_.rech[k]);
                 lane.ssq +=
                     SearchTerm(d_.meas[k], lane.q, kDischargeDeviationCap, kDischargeCappedTerm);
                 lane.k = k + 1;
@@ -111,7 +111,7 @@ public:
         }
     }
 
-private:
+  private:
     const DischargeSearchData& d_;
     SharedLimit& limit_;
     Candidate& best_;
@@ -140,7 +140,7 @@ private:
 // any margin: rounding is monotone, so the computed deviation of every point
 // lies between the deviations computed from the interval's ends.
 class DischargeBlockBound {
-public:
+  public:
     DischargeBlockBound(const DischargeSearchData& d, const std::vector<double>& invDelta, int i0,
                         int i1, int j0, int j1)
         : d_(d),
@@ -195,7 +195,8 @@ public:
                 reached = 0;
                 return false;
             }
-            bound += LeastTerm(meas[k] - hi, meas[k] - lo);
+            bound += LeastSearchTerm(meas[k] - hi, meas[k] - lo, kDischargeDeviationCap,
+                                     kDischargeCappedTerm);
             if (bound > l) {
                 l = limit.Get();
                 if (bound > l) return true;
@@ -205,24 +206,11 @@ public:
         return false;
     }
 
-private:
+  private:
     static constexpr double kHuge = 1e200;
 
     static double Next(double A, double C, double q, double dt, double R) {
         return DischargeNext(q, DischargeAlpha(A, C, q), dt, R);
-    }
-
-    // The smallest term of a deviation in [devLo, devHi].
-    static double LeastTerm(double devLo, double devHi) {
-        if (devLo >= kDischargeDeviationCap) return kDischargeCappedTerm;
-        if (devHi < 0) return devHi * devHi;
-        if (devLo > 0) {
-            const double t = devLo * devLo;
-            return devHi >= kDischargeDeviationCap && kDischargeCappedTerm < t
-                       ? kDischargeCappedTerm
-                       : t;
-        }
-        return 0;
     }
 
     const DischargeSearchData& d_;
@@ -237,7 +225,7 @@ private:
 // are dropped whole, the others are halved until they are small enough to
 // evaluate point by point.
 class DischargeTileSearch {
-public:
+  public:
     DischargeTileSearch(const DischargeSearchData& d, const std::vector<double>& invDelta,
                         const DischargeGrid& g, SharedLimit& limit, Candidate& best,
                         double typicalDischarge)
@@ -253,7 +241,7 @@ public:
         Flush();
     }
 
-private:
+  private:
     static constexpr int kLeafPoints = 8;
 
     // skip: levels of halves whose bound is not tried.
@@ -275,7 +263,8 @@ private:
             for (int i = i0; i <= i1; ++i) {
                 for (int j = j0; j <= j1; ++j) {
                     pending_.push_back(
-                        {i, j, int64_t(i - g_.iFirst) * (g_.jLast - g_.jFirst + 1) + (j - g_.jFirst)});
+                        {i, j,
+                         int64_t(i - g_.iFirst) * (g_.jLast - g_.jFirst + 1) + (j - g_.jFirst)});
                 }
             }
             if (pending_.size() >= 256) Flush();

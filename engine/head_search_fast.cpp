@@ -22,8 +22,7 @@ double PointSum(const HeadSearchData& d, double B, double F, double P, double li
     double h = d.first;
     double ssq = 0;
     for (int k = 2; k <= d.n; ++k) {
-        h = HeadNextSearch(h, HeadAlpha(B, F, h), d.delta[k], d.rech[k], P,
-                           kHeadTermWithoutAlpha);
+        h = HeadNextSearch(h, HeadAlpha(B, F, h), d.delta[k], d.rech[k], P, kHeadTermWithoutAlpha);
         ssq += SearchTerm(d.meas[k], h, kHeadDeviationCap, kHeadCappedTerm);
         if (ssq > limit) return ssq;
     }
@@ -115,7 +114,7 @@ void EvaluatePoints(const HeadSearchData& d, const std::vector<GridPoint>& point
 // far above the rounding of either the ends or the points; the deviations
 // and their squares are bounded without margin, rounding being monotone.
 class HeadBlock {
-public:
+  public:
     HeadBlock(const HeadSearchData& d, int i0, int i1, int j0, int j1, int p0, int p1)
         : d_(d),
           bLo_(HeadSlope(i0)),
@@ -150,8 +149,7 @@ public:
                 const double eAtLo = std::exp(-(bHi_ * lo + fHi_) * dt);
                 const double eAtHi = std::exp(-alphaMax * dt);
                 nlo = std::min(lo * eAtLo, hi * eAtHi) + Recharge(alphaMax, pHi_, dt, R);
-                const double top =
-                    dt > 0 ? std::min(hi, std::max(lo, 1 / (bLo_ * dt))) : hi;
+                const double top = dt > 0 ? std::min(hi, std::max(lo, 1 / (bLo_ * dt))) : hi;
                 nhi = top * std::exp(-(bLo_ * top + fLo_) * dt) + Recharge(alphaMin, pLo_, dt, R);
             }
             const double margin =
@@ -163,7 +161,8 @@ public:
                 reached = 0;
                 return false;
             }
-            bound += LeastTerm(meas[k] - hi, meas[k] - lo);
+            bound +=
+                LeastSearchTerm(meas[k] - hi, meas[k] - lo, kHeadDeviationCap, kHeadCappedTerm);
             if (bound > l) {
                 l = limit.Get();
                 if (bound > l) return true;
@@ -173,7 +172,7 @@ public:
         return false;
     }
 
-private:
+  private:
     static constexpr double kHuge = 1e200;
 
     static double Next(double B, double F, double P, double h, double dt, double R) {
@@ -182,15 +181,6 @@ private:
     static double Recharge(double alpha, double P, double dt, double R) {
         const double E = std::exp(-alpha * dt);
         return (1 - E) * R / (P * alpha / 50);
-    }
-    static double LeastTerm(double devLo, double devHi) {
-        if (devLo >= kHeadDeviationCap) return kHeadCappedTerm;
-        if (devHi < 0) return devHi * devHi;
-        if (devLo > 0) {
-            const double t = devLo * devLo;
-            return devHi >= kHeadDeviationCap && kHeadCappedTerm < t ? kHeadCappedTerm : t;
-        }
-        return 0;
     }
 
     const HeadSearchData& d_;
@@ -206,9 +196,9 @@ struct Box {
 // are dropped whole, the others are halved until they are small enough to
 // evaluate point by point.
 class HeadTileSearch {
-public:
-    HeadTileSearch(const HeadSearchData& d, const HeadGrid& g, SharedLimit& limit,
-                   Candidate& best, double typicalHead)
+  public:
+    HeadTileSearch(const HeadSearchData& d, const HeadGrid& g, SharedLimit& limit, Candidate& best,
+                   double typicalHead)
         : d_(d), g_(g), limit_(limit), best_(best), typical_(typicalHead) {}
 
     void Search(const Box& tile) {
@@ -216,7 +206,7 @@ public:
         Flush();
     }
 
-private:
+  private:
     static constexpr int kLeafPoints = 8;
 
     // skip: levels of halves whose bound is not tried.
@@ -239,10 +229,9 @@ private:
             for (int i = b.i0; i <= b.i1; ++i) {
                 for (int j = b.j0; j <= b.j1; ++j) {
                     for (int p = b.p0; p <= b.p1; ++p) {
-                        pending_.push_back(
-                            {i, j, p,
-                             (int64_t(i - g_.iFirst) * nJ + (j - g_.jFirst)) * nP +
-                                 (p - g_.pFirst)});
+                        pending_.push_back({i, j, p,
+                                            (int64_t(i - g_.iFirst) * nJ + (j - g_.jFirst)) * nP +
+                                                (p - g_.pFirst)});
                     }
                 }
             }
@@ -252,7 +241,8 @@ private:
         // Halve the side that spreads the step most, measured as a change
         // of alpha: B by the head, F directly, and P as a relative change
         // of the recharge part, as large as the same relative change of alpha.
-        const double alpha = HeadSlope((b.i0 + b.i1) / 2) * typical_ + HeadIntercept((b.j0 + b.j1) / 2);
+        const double alpha =
+            HeadSlope((b.i0 + b.i1) / 2) * typical_ + HeadIntercept((b.j0 + b.j1) / 2);
         const double spreadI = (b.i1 - b.i0) * 0.0001 * typical_;
         const double spreadJ = (b.j1 - b.j0) * 0.0005;
         const double spreadP = (b.p1 - b.p0) / (0.5 * (b.p0 + b.p1)) * alpha;
@@ -338,8 +328,8 @@ void SeedLimit(const HeadSearchData& d, const HeadGrid& g, SharedLimit& limit) {
 
 }  // namespace
 
-SearchWinner SearchHeadFast(const HeadSearchData& data, const HeadGrid& grid,
-                            RunProgress& progress, int threads) {
+SearchWinner SearchHeadFast(const HeadSearchData& data, const HeadGrid& grid, RunProgress& progress,
+                            int threads) {
     SearchWinner winner;
     winner.bestSsq = kHeadInitialBest;
     const int nI = grid.iLast - grid.iFirst + 1;

@@ -25,6 +25,20 @@ inline double SearchTerm(double meas, double calc, double cap, double capped) {
     return dev < cap ? dev * dev : capped;
 }
 
+// The smallest SearchTerm of any deviation in [devLo, devHi]: a lower bound
+// of the step's term for every grid point of a block whose calculated value
+// lies in the matching interval. Exact squares of the interval's ends, so no
+// rounding margin is needed here.
+inline double LeastSearchTerm(double devLo, double devHi, double cap, double capped) {
+    if (devLo >= cap) return capped;
+    if (devHi < 0) return devHi * devHi;
+    if (devLo > 0) {
+        const double t = devLo * devLo;
+        return devHi >= cap && capped < t ? capped : t;
+    }
+    return 0;
+}
+
 // Head analysis: alpha = B * h + F (0 when negative); h becomes the head at
 // the end of the step. The search divides the recharge by P * alpha / 50 with
 // the porosity percentage P.
