@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   fonts-liberation fontconfig
   xvfb xauth imagemagick
+  # the Debian package and the checks of the installed program
+  dpkg-dev lintian desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -11,6 +11,7 @@
 #include "model/number_text.h"
 #include "model/parameter_file.h"
 #include "ui/focus_exit_filter.h"
+#include "ui/program_folders.h"
 
 namespace tervala {
 
@@ -203,6 +204,10 @@ void TAlfaForm::Button1Click() {
                       QString::fromStdString(FormatGeneral(dm.Porosity)));
 
     const std::string parName = ReplaceExtension(dm.FileName, ".par");
+    if (const std::optional<std::string> refusal = ExamplesKeptRefusal(parName)) {
+        dialogs_.ShowMessage(*refusal);
+        return;
+    }
     if (!WriteParameterFile(parName, v, dm.Porosity, dialogs_)) return;
     dm.ParFileName = parName;
     dialogs_.ShowMessage(kDrainageComputedMessage);

@@ -2,6 +2,7 @@
 
 #include <QVBoxLayout>
 
+#include "ui/program_folders.h"
 #include "ui/tervala_resources.h"
 
 namespace tervala {
@@ -14,7 +15,12 @@ THelpForm::THelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     HelpMemo->setReadOnly(true);
     HelpMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     HelpMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    HelpMemo->setPlainText(ReadResourceText(":/texts/start_help.txt"));
+    // The worked example names the folder where this installation keeps the examples.
+    const std::string examples = ExamplesFolder();
+    HelpMemo->setPlainText(ReadResourceText(":/texts/start_help.txt")
+                               .replace("@EXAMPLES@", examples.empty()
+                                                          ? QString("beside the program")
+                                                          : QString::fromStdString(examples)));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(HelpMemo);

@@ -4,7 +4,10 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
+#include <QUrl>
 #include <utility>
+
+#include "ui/program_folders.h"
 
 namespace tervala {
 
@@ -28,6 +31,12 @@ std::optional<std::string> RunFileDialog(const FileDialogRequest& request,
     const QString filter = ToQtFilter(request.filter);
     if (!filter.isEmpty()) dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(DefaultSuffix(request.defaultExtension));
+    // The examples are one click away wherever the dialog opens (the toolkit's
+    // own dialog shows this place; a desktop's native one may not).
+    const std::string examples = ExamplesFolder();
+    if (mode == QFileDialog::AcceptOpen && !examples.empty())
+        dialog.setSidebarUrls(dialog.sidebarUrls()
+                              << QUrl::fromLocalFile(QString::fromStdString(examples)));
     if (!request.initialName.empty())
         dialog.selectFile(QString::fromStdString(request.initialName));
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;

@@ -19,6 +19,7 @@
 #include <filesystem>
 
 #include "engine/session.h"
+#include "ui/about_box.h"
 #include "ui/alfa_form.h"
 #include "ui/dialogs.h"
 #include "ui/finish_form.h"
@@ -184,6 +185,12 @@ void TRainForm::CreateMenus() {
     EditMenu->addAction(EditCopy1);
     EditMenu->addAction(EditCut1);
     EditMenu->addAction(EditPaste1);
+
+    HelpMenu = MainMenu1->addMenu("&Help");
+    HelpMenu->setObjectName("HelpMenu");
+    AboutAction = HelpMenu->addAction("&About Tervala");
+    AboutAction->setObjectName("AboutAction");
+    connect(AboutAction, &QAction::triggered, this, [this] { AboutActionExecute(); });
     setMenuBar(MainMenu1);
 }
 
@@ -315,6 +322,11 @@ void TRainForm::AlfaFormAlphaEntered(const QString& MText, const QString& NText,
 }
 
 void TRainForm::CommentButtonClick() { ShowWindow(windows_.CommentForm); }
+
+void TRainForm::AboutActionExecute() {
+    if (!AboutBox) AboutBox = new TAboutBox(this);
+    ShowWindow(AboutBox);
+}
 
 void TRainForm::ShowMessage(const QString& text) { dialogs_.ShowMessage(text.toStdString()); }
 

@@ -13,6 +13,7 @@
 
 #include <QImage>
 #include <QString>
+#include <optional>
 #include <string>
 
 #include "model/graph_kind.h"
@@ -36,6 +37,7 @@ namespace tervala {
 
 class Dialogs;
 class FocusExitFilter;
+class TAboutBox;
 class TFinishForm;
 class TStringGrid;
 class TDMOmbrel;
@@ -112,14 +114,19 @@ class TRainForm : public TBaseForm {
     bool ChooseInputFile();
     void InputOpenActionExecute();
     void OutputOpenActionExecute();
+    // A file handed to the program rather than chosen in its dialog (the
+    // command line, and so a file opened from the file manager): a report
+    // (".out") opens as "Open output" opens it, any other file as "Open input".
+    void OpenGivenFile(const std::string& path);
 
     // ---- graphs (Output tab's "View graph" and the Graphics tab) ----
     // Sets up the choices of the Graphics tab for the report chosen for graphs.
     void ShowGraphicsTab();
     void ViewGraphButtonClick();
     void OutputOpenForGraphicsExecute();  // "Make graph"
-    // The report chooser shared by Open output and Make graph: false when cancelled.
-    bool ChooseAndLoadReport();
+    // The report chooser shared by Open output and Make graph: false when
+    // cancelled. A file given takes the place of the dialog's answer.
+    bool ChooseAndLoadReport(const std::optional<std::string>& given = std::nullopt);
     void SelectButtonClick();
     void GoButton1Click();
     void GoButton3Click();
@@ -134,6 +141,7 @@ class TRainForm : public TBaseForm {
     void HelpButtonClick();
     void AlfaButtonClick();
     void CommentButtonClick();
+    void AboutActionExecute();  // Help > About
     // The calculator entered M and N ("%8.5f") and the porosity of a drained
     // field; the data set is now a prediction, and the Input tab shows one.
     void AlfaFormAlphaEntered(const QString& MText, const QString& NText,
@@ -167,6 +175,9 @@ class TRainForm : public TBaseForm {
     QMenuBar* MainMenu1 = nullptr;
     QMenu* FileMenu = nullptr;
     QMenu* EditMenu = nullptr;
+    QMenu* HelpMenu = nullptr;
+    QAction* AboutAction = nullptr;
+    TAboutBox* AboutBox = nullptr;  // made when first asked for
     QAction* EditCut1 = nullptr;
     QAction* EditCopy1 = nullptr;
     QAction* EditPaste1 = nullptr;
@@ -330,6 +341,11 @@ class TRainForm : public TBaseForm {
     void PauseForReading(int milliseconds);
     void ShowReportLines();
     bool runActive_ = false;
+
+    // Open input and Open output on the file given, or on the file the dialog
+    // returns when none is given.
+    void OpenInput(const std::optional<std::string>& given);
+    void OpenOutput(const std::optional<std::string>& given);
 
     Dialogs& dialogs_;
     Session* session_ = nullptr;

@@ -12,6 +12,7 @@
 #include "engine/session.h"
 #include "ui/dialogs.h"
 #include "ui/graph_picture.h"
+#include "ui/program_folders.h"
 #include "ui/rain_form.h"
 
 namespace tervala {
@@ -37,12 +38,18 @@ void TRainForm::SaveGraph(bool colour) {
     // Every later drawing keeps this palette until colour is chosen again.
     ColourMode = colour;
     ShowGraphics();
-    const std::optional<std::string> chosen = dialogs_.ChooseSaveFile(FileDialogs.GraphSaveDialog);
+    FileDialogRequest request = FileDialogs.GraphSaveDialog;
+    request.initialFolder = FolderForSaving(request.initialFolder);
+    const std::optional<std::string> chosen = dialogs_.ChooseSaveFile(request);
     if (!chosen) {
         ShowMessage("The graph was not saved");
         return;
     }
     const std::string& path = *chosen;
+    if (const std::optional<std::string> refusal = ExamplesKeptRefusal(path)) {
+        ShowMessage(QString::fromStdString(*refusal));
+        return;
+    }
     if (FileExists(path) && !dialogs_.AskYesNo("The file already exists, overwrite?")) return;
     if (!SaveGraphPicture(GraphBitmap, path, PictureFileType::Bitmap)) {
         ShowMessage(QString::fromStdString("The graph could not be written to \"" + path +

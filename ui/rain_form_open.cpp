@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <cctype>
 #include <filesystem>
 
 #include "engine/session.h"
@@ -35,11 +36,28 @@ bool FileExists(const std::string& file) {
 
 }  // namespace
 
-void TRainForm::InputOpenActionExecute() {
+void TRainForm::InputOpenActionExecute() { OpenInput(std::nullopt); }
+
+void TRainForm::OutputOpenActionExecute() { OpenOutput(std::nullopt); }
+
+void TRainForm::OpenGivenFile(const std::string& path) {
+    std::string extension = std::filesystem::path(path).extension().string();
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (extension == ".out") {
+        OpenOutput(path);
+        return;
+    }
+    // As if the user had gone to the Input tab and pressed " Open input".
+    PageControl1->setCurrentWidget(InputTabSheet);
+    OpenInput(path);
+}
+
+void TRainForm::OpenInput(const std::optional<std::string>& given) {
     TDMOmbrel& dm = DM();
     if (windows_.AlfaForm) windows_.AlfaForm->hide();
     dm.ParFileRead = false;
-    const std::optional<std::string> chosen = dialogs_.ChooseOpenFile(FileDialogs.InputOpenDialog);
+    const std::optional<std::string> chosen =
+        given ? given : dialogs_.ChooseOpenFile(FileDialogs.InputOpenDialog);
     if (!chosen) {
         ShowMessage("No input file was selected");
         return;
@@ -103,9 +121,10 @@ void TRainForm::InputOpenActionExecute() {
     RefreshInputTab();
 }
 
-bool TRainForm::ChooseAndLoadReport() {
+bool TRainForm::ChooseAndLoadReport(const std::optional<std::string>& given) {
     TDMOmbrel& dm = DM();
-    const std::optional<std::string> chosen = dialogs_.ChooseOpenFile(FileDialogs.OutputOpenDialog);
+    const std::optional<std::string> chosen =
+        given ? given : dialogs_.ChooseOpenFile(FileDialogs.OutputOpenDialog);
     if (!chosen) {
         ShowMessage("No output file selected");
         return false;
@@ -119,9 +138,9 @@ bool TRainForm::ChooseAndLoadReport() {
     return true;
 }
 
-void TRainForm::OutputOpenActionExecute() {
+void TRainForm::OpenOutput(const std::optional<std::string>& given) {
     TDMOmbrel& dm = DM();
-    if (!ChooseAndLoadReport()) return;
+    if (!ChooseAndLoadReport(given)) return;
     ShowStatus("The output file can be imported into spreadsheets");
     OutputTabSheet->setUpdatesEnabled(false);
     ShowReportLines();

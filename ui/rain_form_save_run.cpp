@@ -30,6 +30,7 @@
 #include "model/report_loading.h"
 #include "ui/dialogs.h"
 #include "ui/gui_thread_relay.h"
+#include "ui/program_folders.h"
 #include "ui/rain_form.h"
 #include "ui/string_grid.h"
 
@@ -98,14 +99,22 @@ void TRainForm::CreateRunControls() {
 
 bool TRainForm::ChooseInputFile() {
     RunCancelled = false;
-    const std::optional<std::string> chosen = dialogs_.ChooseSaveFile(FileDialogs.InputSaveDialog);
+    // An example opened from the program's folder is saved as the user's own
+    // copy: the dialog proposes its name in a folder of the user's.
+    FileDialogRequest request = FileDialogs.InputSaveDialog;
+    request.initialFolder = FolderForSaving(request.initialFolder);
+    if (InExamplesFolder(DM().FileName))
+        request.initialName = std::filesystem::path(DM().FileName).filename().string();
+    const std::optional<std::string> chosen = dialogs_.ChooseSaveFile(request);
     if (!chosen) {
         RunCancelled = true;
         return false;
     }
     // The run writes the report and fit file beside the input file under its
     // base name; an input file named like one of them would be lost.
-    if (const std::optional<std::string> refusal = InputNameRefusal(*chosen)) {
+    std::optional<std::string> refusal = InputNameRefusal(*chosen);
+    if (!refusal) refusal = ExamplesKeptRefusal(*chosen);
+    if (refusal) {
         dialogs_.ShowMessage(*refusal);
         return false;
     }

@@ -8,6 +8,7 @@
 
 #include "app/batch/batch_commands.h"
 #include "app/batch/stderr_messages.h"
+#include "ui/program_folders.h"
 #include "engine/drainage_inputs.h"
 #include "model/number_text.h"
 #include "model/parameter_file.h"
@@ -69,6 +70,10 @@ int RunDrainage(const DrainageArguments& a) {
         values.D = in.D;
         values.U = in.U;
         values.L = in.L;
+        if (const std::optional<std::string> refusal = ExamplesKeptRefusal(a.parFile)) {
+            messages.ShowMessage(*refusal);
+            return kExitFileOrUsage;
+        }
         if (!WriteParameterFile(a.parFile, values, in.Porosity, messages)) return kExitFileOrUsage;
     }
     return kExitDone;

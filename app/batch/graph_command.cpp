@@ -12,6 +12,7 @@
 
 #include "app/batch/batch_commands.h"
 #include "app/batch/stderr_messages.h"
+#include "ui/program_folders.h"
 #include "engine/session.h"
 #include "model/fit_trend_reader.h"
 #include "model/graph_data_reader.h"
@@ -72,6 +73,10 @@ int DrawReportGraph(const GraphArguments& a) {
         messages.ShowMessage("There is no graph " + std::to_string(a.kind) +
                              ": the graphs are 1, 3, 7, 8 and 9 of an analysis report and "
                              "2, 4 and 5 of a prediction report.");
+        return kExitFileOrUsage;
+    }
+    if (const std::optional<std::string> refusal = ExamplesKeptRefusal(a.output)) {
+        messages.ShowMessage(*refusal);
         return kExitFileOrUsage;
     }
     const PictureFileType type = PictureFileTypeOf(a.output);

@@ -17,6 +17,7 @@
 #include "engine/session.h"
 #include "model/input_file.h"
 #include "model/text_cursor.h"
+#include "ui/program_folders.h"
 
 namespace tervala::batch {
 
@@ -59,6 +60,13 @@ int RunInputFile(const std::string& argument, const SearchOptions& options) {
         messages.ShowMessage("The input file \"" + path +
                              "\" has the extension of a report or fit file, which the run "
                              "would overwrite. Please give the input file another extension.");
+        return kExitFileOrUsage;
+    }
+
+    // The examples stay as installed; a run of one is a run of the user's copy.
+    if (const std::optional<std::string> refusal =
+            ExamplesKeptRefusal(ReplaceExtension(path, ".out"))) {
+        messages.ShowMessage(*refusal);
         return kExitFileOrUsage;
     }
 
