@@ -3,7 +3,8 @@
 
 # The program's name on the desktop: desktop entry, icon, AppStream metadata.
 set(TERVALA_APP_ID org.tervala.Tervala)
-# The project's web address; the AppStream screenshot is published under it.
+# The project's web address; packaging/screenshots/ is published under it
+# (the AppStream metadata points to screenshots/input-tab.png there).
 set(TERVALA_HOMEPAGE "https://tervala.org" CACHE STRING "Web address of the project")
 # The date of this version's release notes (AppStream, manual pages, changelog).
 set(TERVALA_RELEASE_DATE 2026-12-06)
