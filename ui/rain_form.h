@@ -17,7 +17,6 @@
 #include <string>
 
 #include "model/graph_kind.h"
-
 #include "ui/base_form.h"
 #include "ui/main_file_dialogs.h"
 

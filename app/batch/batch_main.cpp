@@ -1,6 +1,5 @@
 // tervala-batch: Tervala's engine without a window, for scripted runs.
 #include <CLI/CLI.hpp>
-
 #include <string>
 
 #include "app/batch/batch_commands.h"

@@ -8,11 +8,11 @@
 
 #include "app/batch/batch_commands.h"
 #include "app/batch/stderr_messages.h"
-#include "ui/program_folders.h"
 #include "engine/drainage_inputs.h"
 #include "model/number_text.h"
 #include "model/parameter_file.h"
 #include "model/program_values.h"
+#include "ui/program_folders.h"
 
 namespace tervala::batch {
 

@@ -12,7 +12,6 @@
 
 #include "app/batch/batch_commands.h"
 #include "app/batch/stderr_messages.h"
-#include "ui/program_folders.h"
 #include "engine/session.h"
 #include "model/fit_trend_reader.h"
 #include "model/graph_data_reader.h"
@@ -20,6 +19,7 @@
 #include "model/graph_report_probe.h"
 #include "model/report_loading.h"
 #include "ui/graph_picture.h"
+#include "ui/program_folders.h"
 
 namespace tervala::batch {
 

@@ -21,8 +21,8 @@ std::string Example(const char* name) { return ExamplesFolder() + "/" + name; }
 
 // What "Open input" leaves on the Input tab.
 QStringList InputTab(TRainForm& f) {
-    return {f.FileNameEdit->text(),         f.Title1Edit->text(),     f.NrOfDataEdit->text(),
-            f.MaxStorEdit->text(),          f.EscapeEdit->text(),     f.StringGrid1->Cell(1, 0),
+    return {f.FileNameEdit->text(),          f.Title1Edit->text(),     f.NrOfDataEdit->text(),
+            f.MaxStorEdit->text(),           f.EscapeEdit->text(),     f.StringGrid1->Cell(1, 0),
             f.OptionComboBox->currentText(), f.StringGrid1->Cell(3, 0)};
 }
 
@@ -53,7 +53,8 @@ TEST_F(InstalledProgram, AFileGivenAtStartOpensAsTheDialogsOpenIt) {
     EXPECT_EQ(form->OutputMemo->toPlainText(), "RESULTS OF Ombrel PROGRAM\n\nfield");
 }
 
-TEST_F(InstalledProgram, SavingAnOpenedExampleProposesTheUsersFolderAndNeverWritesAmongTheExamples) {
+TEST_F(InstalledProgram,
+       SavingAnOpenedExampleProposesTheUsersFolderAndNeverWritesAmongTheExamples) {
     ShowInputTab();
     dialogs.openAnswers.push_back(Example("VidoraPrediction.inp"));
     QTest::mouseClick(form->InputOpenButton, Qt::LeftButton);
@@ -86,9 +87,8 @@ TEST_F(InstalledProgram, HelpAboutShowsVersionLicenceAndLibrariesInOneWindow) {
     ASSERT_EQ(boxes.size(), 1);
     ASSERT_TRUE(boxes[0]->isVisible());
     const QString text = boxes[0]->AboutText->text();
-    for (const QString& part : {QString("Tervala ") + kProgramVersion,
-                                QString("GPL-3.0-or-later"), QString("Qt ") + qVersion(),
-                                QString("libjpeg"), QString("CLI11")})
+    for (const QString& part : {QString("Tervala ") + kProgramVersion, QString("GPL-3.0-or-later"),
+                                QString("Qt ") + qVersion(), QString("libjpeg"), QString("CLI11")})
         EXPECT_TRUE(text.contains(part)) << part.toStdString();
 }
 
