@@ -14,15 +14,10 @@
 #include <optional>
 #include <string>
 
-#include "engine/session.h"
-#include "ui/alfa_form.h"
-#include "ui/comment_form.h"
-#include "ui/finish_form.h"
-#include "ui/help_form.h"
+#include "app/tervala_program.h"
 #include "ui/program_folders.h"
 #include "ui/program_info.h"
 #include "ui/qt_dialogs.h"
-#include "ui/rain_form.h"
 #include "ui/tervala_resources.h"
 
 namespace {
@@ -81,25 +76,8 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(icon);
     tervala::QtDialogs dialogs(title);
 
-    tervala::TRainForm RainForm(dialogs);
-    tervala::TFinishForm FinishForm;
-    tervala::Session DMOmbrel;  // the data set and the values beside it
-    tervala::THelpForm HelpForm;
-    tervala::TCommentForm CommentForm;
-    tervala::TAlfaForm AlfaForm(DMOmbrel, dialogs);
-
-    RainForm.UseDataSet(DMOmbrel);
-    tervala::AuxiliaryWindows windows;
-    windows.FinishForm = &FinishForm;
-    windows.HelpForm = &HelpForm;
-    windows.CommentForm = &CommentForm;
-    windows.AlfaForm = &AlfaForm;
-    RainForm.UseWindows(windows);
-    // Not quit(): that asks every window to close first, and the main window
-    // refuses closing by design.
-    QObject::connect(&FinishForm, &tervala::TFinishForm::EndProgram, &app,
-                     [] { QApplication::exit(0); });
-
+    tervala::TervalaProgram program(dialogs);
+    tervala::TRainForm& RainForm = program.RainForm;
     RainForm.show();
     if (!arguments.isEmpty()) {
         const std::string file = QFileInfo(arguments.front()).absoluteFilePath().toStdString();

@@ -18,17 +18,19 @@ bool LoadedWell(const Session& s) {
 // check, the search and the report.
 void RunAnalysis(Session& s, AnalysisKind kind, UserMessages& messages, RunProgress& progress,
                  const SearchOptions& options) {
+    s.Flags.RunStopped = false;
     LoadAnalysisData(s, kind, messages, progress);
     if (!LoadedWell(s)) return;
     s.Flags.CheckOnly = false;
     LoadAnalysisData(s, kind, messages, progress);
     if (!LoadedWell(s)) return;  // the file changed between the passes
+    // A search stopped on request leaves the report (and the fit file) as they were.
     if (kind == AnalysisKind::Discharge) {
         SearchAlphaDischarge(s, progress, options);
-        WriteDischargeReport(s);
+        if (!s.Flags.RunStopped) WriteDischargeReport(s);
     } else {
         SearchAlphaHead(s, progress, options);
-        WriteHeadReport(s);
+        if (!s.Flags.RunStopped) WriteHeadReport(s);
     }
 }
 

@@ -9,7 +9,7 @@
 namespace tervala {
 
 struct SearchOptions {
-    int threads = 0;  // 0: all cores
+    int threads = 0;  // 0: one per processor the program may use
     // Run the plain grid loop instead of the fast search. Both give the same
     // winner and the same best sum; the plain loop is the reference.
     bool referenceLoop = false;
@@ -20,7 +20,9 @@ struct SearchOptions {
 // from the report (".out") and fit file (".dat") written beside the input.
 // Like Save/Run, the caller sets s.Flags.CheckOnly before the run, so that the
 // first loading pass only checks the data. A file that cannot be read or
-// written raises EngineFileError.
+// written raises EngineFileError. When `progress` asks the run to stop, the
+// search stops at its next progress point, s.Flags.RunStopped is set and
+// neither file is written.
 void RunDischargeAnalysis(Session& s, UserMessages& messages, RunProgress& progress,
                           const SearchOptions& options = {});
 void RunHeadAnalysis(Session& s, UserMessages& messages, RunProgress& progress,

@@ -34,6 +34,10 @@ SearchWinner SearchDischargePlain(const DischargeSearchData& data, const Dischar
                 best.bestSsq = ssq;
             }
             if (const char* line = DischargeProgressLine(i, j)) progress.AddProgressLine(line);
+            if (progress.StopRequested()) {
+                best.stopped = true;
+                return best;
+            }
         }
     }
     return best;
@@ -78,6 +82,11 @@ void SearchAlphaDischarge(Session& s, RunProgress& progress, const SearchOptions
     const SearchWinner winner = options.referenceLoop
                                     ? SearchDischargePlain(data, grid, progress)
                                     : SearchDischargeFast(data, grid, progress, options.threads);
+    // Asked to stop, the analysis leaves everything unwritten.
+    if (winner.stopped) {
+        s.Flags.RunStopped = true;
+        return;
+    }
     // Without a winner the coefficients of the trend fit (or earlier ones) stay.
     if (winner.taken) {
         a.AlphaSlope = DischargeSlope(winner.i);

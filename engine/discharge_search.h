@@ -25,15 +25,19 @@ using DischargeSearchData = SearchSeries;
 
 DischargeSearchData MakeDischargeSearchData(const AnalysisState& a);
 
+// Both searches end early, with `stopped` set and no winner, when
+// progress.StopRequested() answers true: the plain loop at its next grid
+// point, the fast search once the tiles under way are done.
 // The reference: every grid point in loop order, every row.
 SearchWinner SearchDischargePlain(const DischargeSearchData& data, const DischargeGrid& grid,
                                   RunProgress& progress);
 // The same winner, best sum and progress lines, found faster (see
-// discharge_search_fast.cpp). threads 0 means all cores.
+// discharge_search_fast.cpp). threads 0 means one per usable processor.
 SearchWinner SearchDischargeFast(const DischargeSearchData& data, const DischargeGrid& grid,
                                  RunProgress& progress, int threads);
 
-// Search, reconstruction, statistics, alpha regression and fit file.
+// Search, reconstruction, statistics, alpha regression and fit file; a
+// search stopped on request sets s.Flags.RunStopped and does nothing more.
 void SearchAlphaDischarge(Session& s, RunProgress& progress, const SearchOptions& options);
 
 }  // namespace tervala

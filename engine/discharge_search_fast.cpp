@@ -388,7 +388,11 @@ SearchWinner SearchDischargeFast(const DischargeSearchData& data, const Discharg
             progress.AddProgressLine(m.line);
         }
     };
-    RunTiles(int64_t(tilesI) * tilesJ, threads, work, done);
+    if (!RunTiles(int64_t(tilesI) * tilesJ, threads, work, done,
+                  [&progress] { return progress.StopRequested(); })) {
+        winner.stopped = true;
+        return winner;
+    }
 
     Candidate all;
     for (const Candidate& c : best) all.Merge(c);

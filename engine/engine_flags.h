@@ -10,6 +10,7 @@ struct EngineFlags {
     bool MaxStoOk = false;       // analysis: the maximum storage is positive
     bool PredTimeError = false;  // prediction: a time step of 0 or less
     bool PredNoData = false;     // prediction: no usable data (no variation in time, ...)
+    bool RunStopped = false;     // analysis: the search stopped on request; nothing was written
 };
 
 }  // namespace tervala

@@ -40,6 +40,10 @@ SearchWinner SearchHeadPlain(const HeadSearchData& data, const HeadGrid& grid,
                 if (p == kHeadProgressP) {
                     if (const char* line = HeadProgressLine(i, j)) progress.AddProgressLine(line);
                 }
+                if (progress.StopRequested()) {
+                    best.stopped = true;
+                    return best;
+                }
             }
         }
     }
@@ -87,6 +91,10 @@ void SearchAlphaHead(Session& s, RunProgress& progress, const SearchOptions& opt
     const SearchWinner winner = options.referenceLoop
                                     ? SearchHeadPlain(data, grid, progress)
                                     : SearchHeadFast(data, grid, progress, options.threads);
+    if (winner.stopped) {
+        s.Flags.RunStopped = true;
+        return;
+    }
     if (winner.taken) {
         a.AlphaSlope = HeadSlope(winner.i);
         a.AlphaIntercept = HeadIntercept(winner.j);

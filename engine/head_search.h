@@ -26,15 +26,19 @@ using HeadSearchData = SearchSeries;
 
 HeadSearchData MakeHeadSearchData(const AnalysisState& a);
 
+// Both searches end early, with `stopped` set and no winner, when
+// progress.StopRequested() answers true: the plain loop at its next grid
+// point, the fast search once the tiles under way are done.
 // The reference: every grid point in loop order, every row.
 SearchWinner SearchHeadPlain(const HeadSearchData& data, const HeadGrid& grid,
                              RunProgress& progress);
 // The same winner, best sum and progress lines, found faster (see
-// head_search_fast.cpp). threads 0 means all cores.
+// head_search_fast.cpp). threads 0 means one per usable processor.
 SearchWinner SearchHeadFast(const HeadSearchData& data, const HeadGrid& grid,
                             RunProgress& progress, int threads);
 
-// Search, reconstruction, statistics, alpha regression and fit file.
+// Search, reconstruction, statistics, alpha regression and fit file; a
+// search stopped on request sets s.Flags.RunStopped and does nothing more.
 void SearchAlphaHead(Session& s, RunProgress& progress, const SearchOptions& options);
 
 }  // namespace tervala

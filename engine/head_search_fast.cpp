@@ -376,7 +376,11 @@ SearchWinner SearchHeadFast(const HeadSearchData& data, const HeadGrid& grid, Ru
             progress.AddProgressLine(m.line);
         }
     };
-    RunTiles(int64_t(tilesI) * tilesJ, threads, work, done);
+    if (!RunTiles(int64_t(tilesI) * tilesJ, threads, work, done,
+                  [&progress] { return progress.StopRequested(); })) {
+        winner.stopped = true;
+        return winner;
+    }
 
     Candidate all;
     for (const Candidate& c : best) all.Merge(c);

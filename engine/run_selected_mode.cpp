@@ -13,14 +13,15 @@ RunOutcome RunSelectedMode(Session& s, UserMessages& messages, RunProgress& prog
     auto wait = [&pause](int milliseconds) {
         if (pause) pause(milliseconds);
     };
+    f.RunStopped = false;
     if (dm.DischargeMode) {
         RunDischargeAnalysis(s, messages, progress, options);
-        if (!f.AnalysisOk) return outcome;
+        if (!f.AnalysisOk || f.RunStopped) return outcome;
         outcome.RadioButton4Caption = "Watertable in time";
     }
     if (dm.HeadMode) {
         RunHeadAnalysis(s, messages, progress, options);
-        if (!f.AnalysisOk) return outcome;
+        if (!f.AnalysisOk || f.RunStopped) return outcome;
         outcome.RadioButton4Caption = "Discharge in time";
     }
     if (dm.PredictionMode) {
@@ -44,6 +45,7 @@ RunOutcome RunSelectedMode(Session& s, UserMessages& messages, RunProgress& prog
 
 RunVerdict JudgeRun(Session& s, const RunOutcome& outcome) {
     const EngineFlags& f = s.Flags;
+    if (f.RunStopped) return RunVerdict::Stopped;
     if (!f.AnalysisOk) return RunVerdict::Refused;
     // A time going back stops an analysis without a report, even when the
     // rows before it found the maximum storage positive.

@@ -28,13 +28,15 @@ struct RunOutcome {
 // Runs the mode the flags select: discharge analysis, head analysis,
 // prediction, in that order, each set flag its mode. Reports through
 // s.Flags, s.DMOmbrel.RunFailed and the outcome. Files the engine cannot read
-// or write raise EngineFileError.
+// or write raise EngineFileError. A search that `progress` asks to stop ends
+// the run at once, with s.Flags.RunStopped set and no report written.
 RunOutcome RunSelectedMode(Session& s, UserMessages& messages, RunProgress& progress,
                            const RunPause& pause = {}, const SearchOptions& options = {});
 
 enum class RunVerdict {
     Refused,  // the engine refused the data; its message was shown
     Failed,   // maximum storage not positive, or a data error; RunFailed is cleared
+    Stopped,  // the search was asked to stop (the program ends); nothing was written
     Good,     // the report is written
 };
 

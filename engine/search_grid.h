@@ -51,8 +51,6 @@ inline constexpr int kHeadProgressP = 25;
 const char* DischargeProgressLine(int i, int j);
 const char* HeadProgressLine(int i, int j);
 
-// Outcome of a search: the winning grid point, if any sum fell below the
-// initial best sum, and the best sum itself (the initial one otherwise).
 // What a search runs on (rows 1..n, index 0 unused): the same for the
 // discharge and the head search, with the observed series of each.
 struct SearchSeries {
@@ -67,7 +65,10 @@ struct AnalysisState;
 // The search series of an analysis with `measured` (RunMeas or HeadMeas) as observed.
 SearchSeries MakeSearchSeries(const AnalysisState& a, const std::vector<double>& measured);
 
+// Outcome of a search: the winning grid point, if any sum fell below the
+// initial best sum, and the best sum itself (the initial one otherwise).
 struct SearchWinner {
+    bool stopped = false;  // stopped on request before the grid's end: no result
     bool taken = false;
     int i = 0, j = 0, p = 0;
     double bestSsq = 0;

@@ -49,18 +49,28 @@ private:
 };
 
 // Runs work(tile, worker) for tiles 0..tileCount-1 on `threads` threads
-// (0: all cores), handing out tiles in increasing order. The calling thread
-// does none of the work: it calls donePrefix(p) each time the first p tiles
-// are all finished, with p growing, the last time with p = tileCount.
-void RunTiles(int64_t tileCount, int threads,
+// (0: one per usable processor), handing out tiles in increasing order. The
+// calling thread does none of the work: it calls donePrefix(p) each time the
+// first p tiles are all finished, with p growing, the last time with
+// p = tileCount. Each worker asks stopRequested() before every tile; once it
+// answers true no tile is started any more, and RunTiles returns false as
+// soon as the tiles under way are done (a tile takes milliseconds). True:
+// every tile is done.
+bool RunTiles(int64_t tileCount, int threads,
               const std::function<void(int64_t tile, int worker)>& work,
-              const std::function<void(int64_t prefix)>& donePrefix);
+              const std::function<void(int64_t prefix)>& donePrefix,
+              const std::function<bool()>& stopRequested);
 
 // Most threads a search runs on.
 inline constexpr int kMaxSearchThreads = 256;
 
-// Threads RunTiles uses for a request of `threads` (0: all cores), at most
-// kMaxSearchThreads.
+// Processors the calling thread may run on: its affinity, as taskset, a
+// container or the desktop's settings narrow it, not the machine's total.
+// At least 1.
+int UsableProcessors();
+
+// Threads RunTiles uses for a request of `threads` (0: one per usable
+// processor), at most kMaxSearchThreads.
 int SearchThreadCount(int threads);
 
 }  // namespace tervala

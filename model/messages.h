@@ -17,12 +17,17 @@ public:
 };
 
 // Feedback of a run: progress lines (the window's WaitMemo) and the number of
-// rows the engine read (the window's number-of-data field).
+// rows the engine read (the window's number-of-data field), and the way back:
+// a request to stop, which the searches heed at their progress points.
 class RunProgress {
 public:
     virtual ~RunProgress() = default;
     virtual void AddProgressLine(const std::string& line) = 0;
     virtual void ShowRowCount(int rows) { (void)rows; }
+    // True once the user has asked the run to stop (the program is ending).
+    // A search asks from every thread it runs on, so the answer must be
+    // safe to give from any thread.
+    virtual bool StopRequested() const { return false; }
 };
 
 // A progress sink that discards everything (batch runs that print nothing).

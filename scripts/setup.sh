@@ -11,6 +11,7 @@ packages=(
   xvfb xauth imagemagick
   # the Debian package and the checks of the installed program
   dpkg-dev lintian desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db
+  util-linux   # taskset: the tests run once more on one processor
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -104,6 +104,10 @@ void TRainForm::UseDataSet(Session& session) { session_ = &session; }
 
 void TRainForm::UseWindows(const AuxiliaryWindows& windows) {
     windows_ = windows;
+    if (windows.FinishForm) {
+        connect(windows.FinishForm, &TFinishForm::EndProgram, this, &TRainForm::ProgramEnding,
+                Qt::UniqueConnection);
+    }
     if (auto* calculator = qobject_cast<TAlfaForm*>(windows.AlfaForm)) {
         connect(calculator, &TAlfaForm::AlphaEntered, this, &TRainForm::AlfaFormAlphaEntered,
                 Qt::UniqueConnection);

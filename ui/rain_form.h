@@ -36,6 +36,7 @@ namespace tervala {
 
 class Dialogs;
 class FocusExitFilter;
+class GuiThreadRelay;
 class TAboutBox;
 class TFinishForm;
 class TStringGrid;
@@ -340,6 +341,11 @@ class TRainForm : public TBaseForm {
     void PauseForReading(int milliseconds);
     void ShowReportLines();
     bool runActive_ = false;
+    // The user ended the program through the finish window: a run under way
+    // is asked to stop, and Save/Run goes no further.
+    void ProgramEnding();
+    bool programEnding_ = false;
+    GuiThreadRelay* runRelay_ = nullptr;  // the run's hand-over while a run works
 
     // Open input and Open output on the file given, or on the file the dialog
     // returns when none is given.

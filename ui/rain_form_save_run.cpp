@@ -1,13 +1,13 @@
 // " Save / Run": the grid and fields saved as an input file, the run of the
 // mode the data set is in, with its progress lines in WaitMemo, and the
-// report on the Output tab. The engine works off the window's thread so that
+// report on the Output tab. The engine works in a thread of its own so that
 // the progress lines are painted as they come; meanwhile the window takes no
-// other command.
+// other command. Ending the program during the run stops the search and
+// leaves the report unwritten.
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QEventLoop>
-#include <QFutureWatcher>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -16,9 +16,9 @@
 #include <QTabWidget>
 #include <QThread>
 #include <QTimer>
-#include <QtConcurrent/QtConcurrentRun>
 #include <exception>
 #include <filesystem>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -183,19 +183,18 @@ void TRainForm::PauseForReading(int milliseconds) {
 RunOutcome TRainForm::RunSelectedModeOffThread(std::string& failure) {
     Session& s = *session_;
     GuiThreadRelay relay(
-        this, dialogs_, [this](const std::string& line) { AddWaitLine(line); },
+        dialogs_, [this](const std::string& line) { AddWaitLine(line); },
         [this](int rows) { NrOfDataEdit->setText(QString::number(rows)); });
     const int percent = ProgressPausePercent;
-    const RunPause pause = [percent](int milliseconds) {
-        const int wait = milliseconds * percent / 100;
-        if (wait > 0) QThread::msleep(static_cast<unsigned long>(wait));
+    const RunPause pause = [&relay, percent](int milliseconds) {
+        relay.Pause(milliseconds * percent / 100);
     };
 
     RunOutcome outcome;
-    QFutureWatcher<void> watcher;
-    QEventLoop loop;
-    connect(&watcher, &QFutureWatcher<void>::finished, &loop, &QEventLoop::quit);
-    watcher.setFuture(QtConcurrent::run([&s, &relay, &pause, &outcome, &failure] {
+    // A thread of the run's own, not one of Qt's shared pool: the window's
+    // painting hands work to that pool and waits for it, and on a machine
+    // with one processor the pool has a single thread.
+    std::unique_ptr<QThread> run(QThread::create([&s, &relay, &pause, &outcome, &failure] {
         try {
             outcome = RunSelectedMode(s, relay, relay, pause);
         } catch (const std::exception& e) {
@@ -206,9 +205,25 @@ RunOutcome TRainForm::RunSelectedModeOffThread(std::string& failure) {
             failure = "The calculation stopped on an unexpected error.";
         }
     }));
-    if (!watcher.isFinished()) loop.exec();
-    watcher.waitForFinished();
+    QEventLoop loop;
+    connect(run.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    runRelay_ = &relay;
+    run->start();
+    loop.exec();
+    // The loop ends before the run only when the program is ending. The
+    // search then stops at its next progress point, and nothing the run still
+    // does waits for this thread.
+    const bool ending = !run->isFinished();
+    if (ending) relay.RequestStop();
+    run->wait();
+    if (!ending) relay.DeliverPending();
+    runRelay_ = nullptr;
     return outcome;
+}
+
+void TRainForm::ProgramEnding() {
+    programEnding_ = true;
+    if (runRelay_) runRelay_->RequestStop();
 }
 
 void TRainForm::InputSaveActionExecute() {
@@ -236,9 +251,12 @@ void TRainForm::InputSaveActionExecute() {
         PauseForReading(500);
         AddWaitLine(" Progress 10% ....");
         session_->Flags.CheckOnly = true;
-        outcome = RunSelectedModeOffThread(failure);
+        if (!programEnding_) outcome = RunSelectedModeOffThread(failure);
         runActive_ = false;
     }
+    // The user ended the program meanwhile: whatever the run did not finish
+    // stays unwritten, and nothing more is shown.
+    if (programEnding_) return;
     if (outcome.RadioButton4Caption) {
         // The graph choice of the Graphics tab names what the report allows.
         if (auto* choice = findChild<QAbstractButton*>("RadioButton4"))
@@ -265,6 +283,8 @@ void TRainForm::InputSaveActionExecute() {
             WaitMemo->hide();
             PageControl1->setCurrentWidget(InputTabSheet);
             return;
+        case RunVerdict::Stopped:  // the program is ending
+            return;
         case RunVerdict::Good:
             break;
     }
@@ -278,6 +298,7 @@ void TRainForm::InputSaveActionExecute() {
         PauseForReading(1000);
         runActive_ = false;
     }
+    if (programEnding_) return;
     WaitMemo->hide();
     ShowMessage(QString::fromStdString(RunDoneText(dm.FileName)));
     ShowReportLines();

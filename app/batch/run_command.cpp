@@ -117,8 +117,8 @@ void RegisterRunCommand(CLI::App& app, int& exitCode) {
     auto threads = std::make_shared<int>(0);
     run->add_option("FILE", *file, "Input file (.inp) written by Tervala")->required();
     run->add_option("--threads", *threads,
-                    "Threads of the alpha search (default: all cores); the result does not "
-                    "depend on it")
+                    "Threads of the alpha search (default: one per processor the program may "
+                    "use); the result does not depend on it")
         ->check(CLI::Range(1, kMaxSearchThreads));
     run->callback([file, threads, &exitCode] {
         SearchOptions options;
