@@ -1,7 +1,5 @@
 #include "ui/gui_thread_relay.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QMetaObject>
 #include <QThread>
 #include <chrono>
@@ -85,10 +83,6 @@ void GuiThreadRelay::RequestStop() {
         stop_ = true;
     }
     wake_.notify_all();
-}
-
-void GuiThreadRelay::DeliverPending() {
-    QCoreApplication::sendPostedEvents(&receiver_, QEvent::MetaCall);
 }
 
 }  // namespace tervala

@@ -42,9 +42,6 @@ class GuiThreadRelay : public UserMessages, public RunProgress {
 
     // The window's side.
     void RequestStop();
-    // Shows at once whatever the run has handed over and the window has not
-    // shown yet: called when the run has ended, before the window's own steps.
-    void DeliverPending();
 
   private:
     // Runs `work` on the window's thread when its event loop comes to it.

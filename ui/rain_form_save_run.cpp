@@ -205,6 +205,8 @@ RunOutcome TRainForm::RunSelectedModeOffThread(std::string& failure) {
             failure = "The calculation stopped on an unexpected error.";
         }
     }));
+    // The run's end reaches this loop after everything the run handed over,
+    // so its lines and messages are all shown before the window goes on.
     QEventLoop loop;
     connect(run.get(), &QThread::finished, &loop, &QEventLoop::quit);
     runRelay_ = &relay;
@@ -213,10 +215,8 @@ RunOutcome TRainForm::RunSelectedModeOffThread(std::string& failure) {
     // The loop ends before the run only when the program is ending. The
     // search then stops at its next progress point, and nothing the run still
     // does waits for this thread.
-    const bool ending = !run->isFinished();
-    if (ending) relay.RequestStop();
+    if (!run->isFinished()) relay.RequestStop();
     run->wait();
-    if (!ending) relay.DeliverPending();
     runRelay_ = nullptr;
     return outcome;
 }
