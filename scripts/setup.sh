@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
   libqt6gui6 libjpeg62-turbo   # Qt's JPEG image plugin (libqjpeg) and the libjpeg it decodes with
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
+  libcsv-dev                   # reading the CSV files series are imported from
   fonts-liberation fontconfig
   xvfb xauth imagemagick
   # the Debian package and the checks of the installed program

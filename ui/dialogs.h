@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/messages.h"
 
@@ -18,11 +19,25 @@ struct FileDialogRequest {
     std::string initialName;
 };
 
+// "Import series...": which column of a file holds each series, asked when
+// the file's header does not name them.
+struct ColumnChoiceRequest {
+    std::string file;
+    std::vector<std::string> columns;  // the file's columns as shown ("2: rain_mm")
+    std::vector<std::string> roles;    // the series wanted, in the grid's order
+    std::vector<int> preselected;      // per role a column from 0, or -1
+};
+
 class Dialogs : public UserMessages {
 public:
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) = 0;
+    // Per role the column chosen (from 0), or nothing when the user cancelled.
+    virtual std::optional<std::vector<int>> ChooseColumns(const ColumnChoiceRequest& request) {
+        (void)request;
+        return std::nullopt;
+    }
 };
 
 }  // namespace tervala

@@ -24,6 +24,8 @@ class QtDialogs : public Dialogs {
     bool AskYesNo(const std::string& text) override;
     std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
+    // A small dialog of one list of the file's columns per series (qt_column_dialog.cpp).
+    std::optional<std::vector<int>> ChooseColumns(const ColumnChoiceRequest& request) override;
 
   private:
     QString caption_;

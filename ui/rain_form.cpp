@@ -81,6 +81,7 @@ TRainForm::TRainForm(Dialogs& dialogs, QWidget* parent) : TBaseForm(parent), dia
     CreateOutputTab();
     CreateGraphicsTab();
     CreateRunControls();
+    CreateSeriesCommands();
     setCentralWidget(PageControl1);
     PageControl1->setCurrentWidget(IntroTabSheet);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TRainForm::TabShown);

@@ -137,6 +137,11 @@ class TRainForm : public TBaseForm {
     void BlWhButtonClick();         // "Save Bl-Wh graph"
     void GraphOpenActionExecute();  // "Open graph"
 
+    // ---- series files (rain_form_series.cpp) ----
+    void ImportSeriesActionExecute();  // File > "Import series...": a CSV file into the grid
+    void SaveSeriesCsvButtonClick();   // Output tab: every series of the report as CSV
+    void CopyGraphDataButtonClick();   // Graphics tab: the drawn graph's data to the clipboard
+
     // ---- auxiliary windows ----
     void HelpButtonClick();
     void AlfaButtonClick();
@@ -190,6 +195,7 @@ class TRainForm : public TBaseForm {
     QAction* GraphOpenAction = nullptr;
     QAction* OutputOpenForGraphics = nullptr;
     QAction* GraphSaveAction = nullptr;
+    QAction* ImportSeriesAction = nullptr;
 
     QTabWidget* PageControl1 = nullptr;
     QWidget* IntroTabSheet = nullptr;
@@ -266,6 +272,7 @@ class TRainForm : public TBaseForm {
     QPlainTextEdit* OutputMemo = nullptr;
     QPushButton* SeeOutputButton = nullptr;
     QPushButton* ViewGraphButton = nullptr;
+    QPushButton* SaveSeriesCsvButton = nullptr;
 
     // Graphics tab
     QPushButton* MakeGraphButton = nullptr;
@@ -274,6 +281,7 @@ class TRainForm : public TBaseForm {
     QPushButton* BlWhButton = nullptr;
     QPushButton* CommentButton = nullptr;
     QPushButton* SelectButton = nullptr;
+    QPushButton* CopyGraphDataButton = nullptr;
     QLabel* GraphImage = nullptr;    // the drawn graph, 623 x 465
     QLabel* PictureImage = nullptr;  // a graph bitmap opened from file, 617 x 449
     QWidget* Panel1 = nullptr;       // choices of an analysis report
@@ -310,6 +318,7 @@ class TRainForm : public TBaseForm {
     void CreateGraphicsTab();
     void PlaceWindow();
     void CreateRunControls();
+    void CreateSeriesCommands();
     void TabShown(int index);
 
     // Input tab layouts: four grid columns, or three with the prediction boxes.

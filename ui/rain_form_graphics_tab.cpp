@@ -146,8 +146,9 @@ void TRainForm::CreateGraphicsTab() {
     BlWhButton->setEnabled(false);
     CommentButton = MakeButton(GraphicsTabSheet, "CommentButton", "Comment");
     CommentButton->setEnabled(false);
+    CopyGraphDataButton = MakeButton(GraphicsTabSheet, "CopyGraphDataButton", "Copy graph data");
     for (QPushButton* b : {MakeGraphButton, SelectButton, SeeGraphButton, SaveGraphButton,
-                           BlWhButton, CommentButton})
+                           BlWhButton, CommentButton, CopyGraphDataButton})
         buttons->addWidget(b);
     buttons->addStretch(1);
     layout->addLayout(buttons);

@@ -47,8 +47,11 @@ void TRainForm::CreateOutputTab() {
     BindButtonToAction(SeeOutputButton, OutputOpenAction);
     ViewGraphButton = MakeButton(OutputTabSheet, "ViewGraphButton", "View graph");
     ViewGraphButton->hide();
+    SaveSeriesCsvButton =
+        MakeButton(OutputTabSheet, "SaveSeriesCsvButton", "Save series as CSV...");
     buttons->addWidget(SeeOutputButton);
     buttons->addWidget(ViewGraphButton);
+    buttons->addWidget(SaveSeriesCsvButton);
     buttons->addStretch(1);
     layout->addLayout(buttons);
 

@@ -18,8 +18,15 @@ inline constexpr int kExitDone = 0;
 inline constexpr int kExitRefused = 1;
 inline constexpr int kExitFileOrUsage = 2;
 
-// tervala-batch run FILE.inp [--threads N]
+// tervala-batch run FILE.inp... [--threads N] [--jobs N] [--summary FILE.csv]
 void RegisterRunCommand(CLI::App& app, int& exitCode);
+
+// tervala-batch import SERIES.csv -o FIELD.inp --job analysis|prediction ...:
+// an input file made of a series in a CSV file.
+void RegisterImportCommand(CLI::App& app, int& exitCode);
+
+// tervala-batch export REPORT.out [-o FILE.csv]: every series of a report as CSV.
+void RegisterExportCommand(CLI::App& app, int& exitCode);
 
 // tervala-batch drainage --ka .. --kb .. --depth .. --perimeter .. --porosity .. --spacing ..
 // [--par FILE.par]: M and N of a drained field with the drainage calculator's

@@ -18,6 +18,8 @@ int main(int argc, char** argv) {
     tervala::batch::RegisterRunCommand(app, exitCode);
     tervala::batch::RegisterDrainageCommand(app, exitCode);
     tervala::batch::RegisterGraphCommand(app, exitCode);
+    tervala::batch::RegisterImportCommand(app, exitCode);
+    tervala::batch::RegisterExportCommand(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -1,0 +1,158 @@
+#include "engine/field_run.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "engine/engine_file_error.h"
+#include "engine/run_selected_mode.h"
+#include "engine/session.h"
+#include "model/input_file.h"
+#include "model/text_cursor.h"
+
+namespace tervala {
+
+namespace {
+
+// Every message passed on as it comes, and kept for the result.
+class KeptMessages : public UserMessages {
+  public:
+    KeptMessages(UserMessages& out, std::vector<std::string>& kept) : out_(out), kept_(kept) {}
+    void ShowMessage(const std::string& text) override {
+        kept_.push_back(text);
+        out_.ShowMessage(text);
+    }
+    bool AskYesNo(const std::string& text) override {
+        kept_.push_back(text);
+        return out_.AskYesNo(text);
+    }
+
+  private:
+    UserMessages& out_;
+    std::vector<std::string>& kept_;
+};
+
+// The first four characters of line 2: the mode the file was saved in. The
+// input reader opens a head-analysis file as a prediction, so the tag is
+// taken from the file itself.
+std::string ModeTagOfFile(const std::string& path) {
+    std::optional<TextCursor> file = TextCursor::FromFile(path);
+    if (!file) return {};
+    file->SkipLine();
+    return file->ReadChars(4);
+}
+
+double Peak(const DataArrayR& series, int rows) {
+    double peak = series.size() > 1 ? series[1] : 0;
+    for (int k = 1; k <= rows && static_cast<size_t>(k) < series.size(); ++k)
+        peak = std::max(peak, series[static_cast<size_t>(k)]);
+    return peak;
+}
+
+// What the engine found, from the state a good run leaves.
+void KeepFindings(const Session& s, FieldRunResult& r) {
+    const AnalysisState& a = s.Analysis;
+    switch (r.Job) {
+        case FieldJob::DischargeAnalysis:
+            r.A = a.AlphaSlope;
+            r.C = a.AlphaIntercept;
+            r.RSquare = s.Values.Trend.RSquare;
+            break;
+        case FieldJob::HeadAnalysis:
+            r.B = a.AlphaSlope;
+            r.F = a.AlphaIntercept;
+            r.PorosityFactor = a.PdFrac;
+            r.RSquare = s.Values.Trend.RSquare;
+            break;
+        case FieldJob::Prediction:
+            r.PeakDischarge = Peak(s.Prediction.RunPred, s.Prediction.PredRowCount);
+            r.PeakHead = Peak(s.Prediction.HeadPred, s.Prediction.PredRowCount);
+            break;
+        case FieldJob::Unknown:
+            break;
+    }
+}
+
+FieldRunStatus Run(const std::string& argument, const SearchOptions& options,
+                   UserMessages& messages, const WriteRefusal& refusal, FieldRunResult& r) {
+    Session s;  // the program's start-up state
+    TDMOmbrel& dm = s.DMOmbrel;
+
+    std::error_code ec;
+    const std::string path = std::filesystem::absolute(argument, ec).string();
+    if (ec || !std::filesystem::exists(path, ec)) {
+        messages.ShowMessage("File does not exist, please select another one,");
+        return FieldRunStatus::FileOrUsage;
+    }
+    // The report and fit file go beside the input under its base name; an
+    // input named like either of them would be overwritten by the run.
+    if (ReplaceExtension(path, ".out") == path || ReplaceExtension(path, ".dat") == path) {
+        messages.ShowMessage("The input file \"" + path +
+                             "\" has the extension of a report or fit file, which the run "
+                             "would overwrite. Please give the input file another extension.");
+        return FieldRunStatus::FileOrUsage;
+    }
+    if (refusal) {
+        if (const std::optional<std::string> text = refusal(ReplaceExtension(path, ".out"))) {
+            messages.ShowMessage(*text);
+            return FieldRunStatus::FileOrUsage;
+        }
+    }
+
+    // As "Open input": read the file into the data set, the option selector
+    // on its first entry as at start-up.
+    dm.ParFileRead = false;
+    dm.FileName = path;
+    if (!ReadInputFile(dm, s.Values, messages, false).ok) return FieldRunStatus::FileOrUsage;
+
+    const std::string tag = ModeTagOfFile(path);
+    if (tag == kHeadTag) {
+        // The reader made a prediction of it; the batch command runs the
+        // head analysis the file was saved for.
+        dm.ModeTag = kHeadTag;
+        dm.DischargeMode = false;
+        dm.HeadMode = true;
+        dm.PredictionMode = false;
+        r.Job = FieldJob::HeadAnalysis;
+    } else if (tag == kDischargeTag) {
+        r.Job = FieldJob::DischargeAnalysis;
+    } else if (tag == kPredictionTag) {
+        r.Job = FieldJob::Prediction;
+    } else {
+        messages.ShowMessage("The file \"" + path +
+                             "\" is no input file of a discharge analysis, head analysis or "
+                             "prediction: its second line names none of them.");
+        return FieldRunStatus::FileOrUsage;
+    }
+
+    // Save/Run's engine call and verdict, as the window runs them after
+    // saving: without pauses, since nobody reads progress lines here, and
+    // with every outcome short of a written report a refusal.
+    RunVerdict verdict = RunVerdict::Refused;
+    try {
+        SilentProgress progress;
+        s.Flags.CheckOnly = true;
+        const RunOutcome outcome = RunSelectedMode(s, messages, progress, RunPause{}, options);
+        verdict = JudgeRun(s, outcome);
+    } catch (const EngineFileError& e) {
+        messages.ShowMessage(e.what());
+        return FieldRunStatus::FileOrUsage;
+    }
+    r.Rows = r.Job == FieldJob::Prediction ? s.Prediction.PredRowCount : s.Analysis.RowCount;
+    if (verdict != RunVerdict::Good) return FieldRunStatus::Refused;
+    KeepFindings(s, r);
+    r.ReportFile = ReplaceExtension(dm.FileName, ".out");
+    return FieldRunStatus::Done;
+}
+
+}  // namespace
+
+FieldRunResult RunFieldFile(const std::string& file, const SearchOptions& options,
+                            UserMessages& messages, const WriteRefusal& refusal) {
+    FieldRunResult result;
+    result.File = file;
+    KeptMessages kept(messages, result.Messages);
+    result.Status = Run(file, options, kept, refusal, result);
+    return result;
+}
+
+}  // namespace tervala

@@ -1,0 +1,112 @@
+#include "engine/many_fields_run.h"
+
+#include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+#include "engine/search_parallel.h"
+#include "model/csv_table.h"
+#include "model/series_table.h"
+
+namespace tervala {
+
+namespace {
+
+// A run's messages are kept in its result; a question is answered No, as
+// nobody is there to answer it.
+class UnshownMessages : public UserMessages {
+  public:
+    void ShowMessage(const std::string&) override {}
+    bool AskYesNo(const std::string&) override { return false; }
+};
+
+std::string JobText(FieldJob job) {
+    switch (job) {
+        case FieldJob::DischargeAnalysis:
+            return "discharge analysis";
+        case FieldJob::HeadAnalysis:
+            return "head analysis";
+        case FieldJob::Prediction:
+            return "prediction";
+        case FieldJob::Unknown:
+            break;
+    }
+    return {};
+}
+
+std::string Number(const std::optional<double>& value) {
+    return value ? SeriesNumberText(*value) : std::string();
+}
+
+}  // namespace
+
+std::vector<FieldRunResult> RunManyFields(const std::vector<std::string>& files, int jobs,
+                                          const SearchOptions& options,
+                                          const WriteRefusal& refusal, const FieldDone& done) {
+    const int total = static_cast<int>(files.size());
+    const int cores = SearchThreadCount(0);
+    const int workers = std::clamp(jobs > 0 ? jobs : cores, 1, std::max(total, 1));
+    SearchOptions each = options;
+    if (each.threads == 0) each.threads = std::max(1, cores / workers);
+
+    std::vector<FieldRunResult> results(files.size());
+    std::atomic<size_t> next{0};
+    std::mutex told;
+    int finished = 0;
+    auto work = [&] {
+        for (size_t i = next++; i < files.size(); i = next++) {
+            UnshownMessages quiet;
+            results[i] = RunFieldFile(files[i], each, quiet, refusal);
+            const std::lock_guard<std::mutex> lock(told);
+            ++finished;
+            if (done) done(results[i], finished, total);
+        }
+    };
+    std::vector<std::thread> threads;
+    for (int w = 1; w < workers; ++w) threads.emplace_back(work);
+    work();
+    for (std::thread& t : threads) t.join();
+    return results;
+}
+
+int WorstExitCode(const std::vector<FieldRunResult>& results) {
+    int worst = 0;
+    for (const FieldRunResult& r : results) worst = std::max(worst, static_cast<int>(r.Status));
+    return worst;
+}
+
+const std::vector<SummaryColumn>& SummaryColumns() {
+    static const std::vector<SummaryColumn> columns = {
+        {"file", [](const FieldRunResult& r) { return r.File; }},
+        {"job", [](const FieldRunResult& r) { return JobText(r.Job); }},
+        {"rows", [](const FieldRunResult& r) { return r.Rows ? std::to_string(*r.Rows) : ""; }},
+        {"exit code",
+         [](const FieldRunResult& r) { return std::to_string(static_cast<int>(r.Status)); }},
+        {"first message",
+         [](const FieldRunResult& r) { return r.Messages.empty() ? "" : r.Messages.front(); }},
+        {"A", [](const FieldRunResult& r) { return Number(r.A); }},
+        {"C", [](const FieldRunResult& r) { return Number(r.C); }},
+        {"B", [](const FieldRunResult& r) { return Number(r.B); }},
+        {"F", [](const FieldRunResult& r) { return Number(r.F); }},
+        {"porosity factor", [](const FieldRunResult& r) { return Number(r.PorosityFactor); }},
+        {"R square", [](const FieldRunResult& r) { return Number(r.RSquare); }},
+        {"peak discharge", [](const FieldRunResult& r) { return Number(r.PeakDischarge); }},
+        {"peak head", [](const FieldRunResult& r) { return Number(r.PeakHead); }},
+    };
+    return columns;
+}
+
+std::string SummaryText(const std::vector<FieldRunResult>& results) {
+    CsvRecord cells;
+    for (const SummaryColumn& c : SummaryColumns()) cells.push_back(c.Header);
+    std::string text = CsvLine(cells, ',') + "\r\n";
+    for (const FieldRunResult& r : results) {
+        cells.clear();
+        for (const SummaryColumn& c : SummaryColumns()) cells.push_back(c.Cell(r));
+        text += CsvLine(cells, ',') + "\r\n";
+    }
+    return text;
+}
+
+}  // namespace tervala

@@ -1,0 +1,55 @@
+#include "engine/report_series.h"
+
+#include "engine/series_messages.h"
+#include "model/graph_data_reader.h"
+#include "model/graph_report_probe.h"
+#include "model/program_values.h"
+
+namespace tervala {
+
+namespace {
+
+// The tables of the report kinds, each column with its series in the graph
+// readers' names.
+SeriesTable AnalysisTable(GraphSeries& s, bool head) {
+    const std::string observed = head ? "head" : "discharge";
+    const std::string unit = head ? "mm" : "mm/t";
+    return {{"time", "t", std::move(s.Time)},
+            {"rain plus irrigation", "mm/t", std::move(s.Rain)},
+            {"recharge", "mm/t", std::move(s.Recharge)},
+            {"observed " + observed, unit, std::move(s.Observed)},
+            {"calculated " + observed, unit, std::move(s.Calculated)},
+            {"alpha", "1/t", std::move(s.Alpha)}};
+}
+
+SeriesTable PredictionTable(GraphSeries& s) {
+    return {{"time", "t", std::move(s.Time)},
+            {"rain plus irrigation", "mm/t", std::move(s.Rain)},
+            {"recharge", "mm/t", std::move(s.Recharge)},
+            {"discharge", "mm/t", std::move(s.Discharge)},
+            {"head", "mm", std::move(s.Head)},
+            {"alpha", "1/t", std::move(s.Alpha)}};
+}
+
+}  // namespace
+
+std::optional<SeriesTable> ReadReportSeries(const std::string& file, UserMessages& messages) {
+    TDMOmbrel report;  // a scratch data set: the user's own is not touched
+    ProgramValues values;
+    report.LastFileName = file;
+    report.FileName = file;
+    if (!ProbeGraphReport(report, messages)) return std::nullopt;
+    const bool prediction = report.GraphTag == "PRED";
+    const bool head = report.GraphTag == "RECO";
+    if (!prediction && !head && report.GraphTag != "----") {
+        messages.ShowMessage(NoReportTablesText(file));
+        return std::nullopt;
+    }
+    const GraphKind kind =
+        prediction ? GraphKind::PredictedDischarge : GraphKind::ObservedCalculatedInTime;
+    if (ReadGraphData(report, values, kind, messages) == GraphReadOutcome::Failed)
+        return std::nullopt;
+    return prediction ? PredictionTable(report.Graph) : AnalysisTable(report.Graph, head);
+}
+
+}  // namespace tervala
