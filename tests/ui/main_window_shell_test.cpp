@@ -113,8 +113,8 @@ TEST_F(MainWindow, FileAndEditMenusHoldTheActionsInOrder) {
     QStringList file;
     for (QAction* a : form->FileMenu->actions())
         if (!a->isSeparator()) file << a->text();
-    EXPECT_EQ(file, QStringList({"Open &Input", "Open &Output", "Open &Graph", "Save i&Nput",
-                                 "Save g&Raph", "Program e&Xit"}));
+    EXPECT_EQ(file, QStringList({"Open &Input", "Import &series...", "Open &Output", "Open &Graph",
+                                 "Save i&Nput", "Save g&Raph", "Program e&Xit"}));
     QStringList edit;
     for (QAction* a : form->EditMenu->actions()) edit << a->text();
     EXPECT_EQ(edit, QStringList({"&Copy", "Cu&t", "&Paste"}));
