@@ -7,7 +7,7 @@
 
 #include "engine/search_parallel.h"
 #include "model/csv_table.h"
-#include "model/series_table.h"
+#include "model/number_text.h"
 
 namespace tervala {
 
@@ -35,8 +35,10 @@ std::string JobText(FieldJob job) {
     return {};
 }
 
+// Fifteen significant digits, as the window shows numbers: the grid points
+// of a search carry the rounding of their steps (0.025500000000000002).
 std::string Number(const std::optional<double>& value) {
-    return value ? SeriesNumberText(*value) : std::string();
+    return value ? FormatGeneral(*value) : std::string();
 }
 
 }  // namespace

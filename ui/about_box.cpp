@@ -29,6 +29,7 @@ QString AboutHtml() {
                "<li>libjpeg-turbo, through Qt's JPEG image plugin: the pictures of the windows; "
                "IJG, BSD-3-Clause and Zlib licences</li>"
                "<li>CLI11: the command line of tervala-batch; BSD-3-Clause</li>"
+               "<li>libcsv: reading series from CSV files; LGPL-2.1-or-later</li>"
                "<li>the GNU C and C++ libraries; LGPL-2.1-or-later, and GPL-3.0 with the GCC "
                "Runtime Library Exception</li>"
                "</ul>"
