@@ -32,7 +32,7 @@ struct FieldRunResult {
     std::string ReportFile;  // the report written (Done only)
     FieldRunStatus Status = FieldRunStatus::FileOrUsage;
     FieldJob Job = FieldJob::Unknown;
-    std::optional<int> Rows;             // data rows the engine read
+    std::optional<int> Rows;            // data rows the engine read
     std::vector<std::string> Messages;  // every message of the run, in order
 
     // Discharge analysis: alpha = A * Q + C. Head analysis: alpha = B * H + F

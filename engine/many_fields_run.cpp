@@ -44,8 +44,8 @@ std::string Number(const std::optional<double>& value) {
 }  // namespace
 
 std::vector<FieldRunResult> RunManyFields(const std::vector<std::string>& files, int jobs,
-                                          const SearchOptions& options,
-                                          const WriteRefusal& refusal, const FieldDone& done) {
+                                          const SearchOptions& options, const WriteRefusal& refusal,
+                                          const FieldDone& done) {
     const int total = static_cast<int>(files.size());
     const int cores = SearchThreadCount(0);
     const int workers = std::clamp(jobs > 0 ? jobs : cores, 1, std::max(total, 1));

@@ -21,8 +21,8 @@ using FieldDone = std::function<void(const FieldRunResult& result, int done, int
 // going on together; the results do not depend on it. The results are in the
 // order of `files`; each run's messages are in its result, not shown.
 std::vector<FieldRunResult> RunManyFields(const std::vector<std::string>& files, int jobs,
-                                          const SearchOptions& options,
-                                          const WriteRefusal& refusal, const FieldDone& done);
+                                          const SearchOptions& options, const WriteRefusal& refusal,
+                                          const FieldDone& done);
 
 // The worst way a run ended: the highest exit code of all (0 for none).
 int WorstExitCode(const std::vector<FieldRunResult>& results);

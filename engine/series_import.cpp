@@ -1,7 +1,6 @@
 #include "engine/series_import.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string_view>
 
 #include "engine/prediction_state.h"
@@ -32,12 +31,14 @@ std::string Trimmed(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
+// Header names are compared in ASCII, whatever the user's locale.
 std::string Lower(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return text;
 }
 
-bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
 // A header cell names `name` when it is the name, or begins with it followed
 // by a unit or an underscore ("discharge_mm", "pet [mm/d]").
@@ -48,9 +49,8 @@ bool NamesDefault(const std::string& header, std::string_view name) {
 }
 
 bool AllDigits(const std::string& text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
-        return c >= '0' && c <= '9';
-    });
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::optional<double> CellNumber(const std::string& cell, bool decimalComma) {
@@ -131,11 +131,13 @@ SeriesImport ImportSeries(const CsvTable& table, const SeriesImportRequest& requ
     SeriesImport result;
     const bool header = HasHeader(table);
     if (header)
-        for (const std::string& cell : table.Records.front()) result.Header.push_back(Trimmed(cell));
+        for (const std::string& cell : table.Records.front())
+            result.Header.push_back(Trimmed(cell));
     const size_t firstData = header ? 1 : 0;
     int columns = static_cast<int>(result.Header.size());
     if (!header)
-        for (const CsvRecord& r : table.Records) columns = std::max(columns, static_cast<int>(r.size()));
+        for (const CsvRecord& r : table.Records)
+            columns = std::max(columns, static_cast<int>(r.size()));
 
     result.Columns = columns;
     auto refuse = [&result](ImportProblem problem) {
@@ -144,6 +146,11 @@ SeriesImport ImportSeries(const CsvTable& table, const SeriesImportRequest& requ
         return result;
     };
 
+    if (table.Records.empty()) {
+        ImportProblem empty;
+        empty.Kind = ImportRefusal::NoUsableRows;  // with no rows looked at
+        return refuse(empty);
+    }
     std::array<int, kSeriesRoles>& index = result.Found;
     if (std::optional<ImportProblem> problem = FindColumns(request, result.Header, columns, index))
         return refuse(*problem);
@@ -157,19 +164,18 @@ SeriesImport ImportSeries(const CsvTable& table, const SeriesImportRequest& requ
     }
 
     // The rows asked for, counted from the first data row.
-    const size_t dataRows = table.Records.size() - std::min(firstData, table.Records.size());
-    const size_t from = static_cast<size_t>(std::max(request.FirstRow.value_or(1), 1)) - 1;
-    const size_t to = std::min(dataRows, static_cast<size_t>(std::max(
-                                             request.LastRow.value_or(static_cast<int>(dataRows)), 0)));
+    const int dataRows = static_cast<int>(table.Records.size() - firstData);
+    const int firstRow = std::max(request.FirstRow.value_or(1), 1);
+    const int lastRow = std::min(request.LastRow.value_or(dataRows), dataRows);
 
     const bool comma = table.DecimalComma();
     std::vector<IsoInstant> instants;
     std::vector<int> lines;
     ImportProblem firstFault;  // why the first row was left out
     firstFault.Kind = ImportRefusal::NoUsableRows;
-    for (size_t d = from; d < to; ++d) {
-        const CsvRecord& record = table.Records[firstData + d];
-        const int line = table.Lines[firstData + d];
+    for (int d = firstRow - 1; d < lastRow; ++d) {
+        const CsvRecord& record = table.Records[firstData + static_cast<size_t>(d)];
+        const int line = table.Lines[firstData + static_cast<size_t>(d)];
         double value[kSeriesRoles] = {0, 0, 0, 0};
         std::optional<IsoInstant> instant;
         int faultRole = -1;
@@ -177,11 +183,11 @@ SeriesImport ImportSeries(const CsvTable& table, const SeriesImportRequest& requ
             const size_t c = static_cast<size_t>(index[role]);
             const std::string cell = c < record.size() ? Trimmed(record[c]) : std::string();
             std::optional<double> number = CellNumber(cell, comma);
-            if (role == 0 && !number && (lines.empty() || s.TimesAreDates)) {
+            // The first row kept decides whether the times are numbers or dates.
+            if (role == 0 && (lines.empty() ? !number : s.TimesAreDates)) {
+                number.reset();
                 instant = ParseIsoDateTime(cell);
-                if (instant && lines.empty()) s.TimesAreDates = true;
             }
-            if (role == 0 && s.TimesAreDates) number.reset();
             if (number) {
                 value[role] = *number;
             } else if (!(role == 0 && instant)) {
@@ -209,13 +215,14 @@ SeriesImport ImportSeries(const CsvTable& table, const SeriesImportRequest& requ
                 return refuse(negative);
             }
         }
+        if (lines.empty()) s.TimesAreDates = instant.has_value();
         if (instant) instants.push_back(*instant);
         lines.push_back(line);
         for (int role = 0; role < needed; ++role) s.Values[role].push_back(value[role]);
     }
 
     if (lines.empty()) {
-        firstFault.Rows = static_cast<int>(to > from ? to - from : 0);
+        firstFault.Rows = std::max(lastRow - firstRow + 1, 0);
         return refuse(firstFault);
     }
     const int limit = SeriesRowLimit(request.Job);
@@ -227,7 +234,6 @@ SeriesImport ImportSeries(const CsvTable& table, const SeriesImportRequest& requ
             tooMany.Limit = limit;
             return refuse(tooMany);
         }
-        s.Dropped = static_cast<int>(lines.size()) - limit;
         lines.resize(static_cast<size_t>(limit));
         for (auto& series : s.Values)
             if (!series.empty()) series.resize(static_cast<size_t>(limit));

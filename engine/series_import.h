@@ -43,13 +43,10 @@ struct ImportedSeries {
     int FirstLine = 0, LastLine = 0;                       // file lines of the first and last row
     int LeftOut = 0;                // rows left out for a missing or non-numeric value
     std::vector<int> LeftOutLines;  // the lines of the first few of them
-    int Dropped = 0;                // usable rows beyond the limit, with KeepFirstRows
     bool TimesAreDates = false;
 
     int Rows() const { return static_cast<int>(Values[0].size()); }
-    const std::vector<double>& Of(SeriesRole role) const {
-        return Values[static_cast<int>(role)];
-    }
+    const std::vector<double>& Of(SeriesRole role) const { return Values[static_cast<int>(role)]; }
 };
 
 enum class ImportRefusal {
@@ -70,7 +67,7 @@ struct ImportProblem {
     std::string Cell;  // the column asked for, or the offending cell text
     int Line = 0, PreviousLine = 0;
     int Rows = 0, Limit = 0, Columns = 0;  // Columns: how many the file has
-    bool WrittenPrecision = false;  // the times increase, but not as the input file writes them
+    bool WrittenPrecision = false;    // the times increase, but not as the input file writes them
     std::vector<std::string> Header;  // the file's column names (empty without a header)
 };
 

@@ -29,7 +29,8 @@ GridTexts ImportedGridTexts(const ImportedSeries& series) {
     GridTexts grid(static_cast<size_t>(series.Rows()));
     for (size_t r = 0; r < grid.size(); ++r)
         for (int role = 0; role < kSeriesRoles; ++role)
-            if (r < series.Values[role].size()) grid[r][role] = FormatGeneral(series.Values[role][r]);
+            if (r < series.Values[role].size())
+                grid[r][role] = FormatGeneral(series.Values[role][r]);
     return grid;
 }
 

@@ -36,7 +36,6 @@ GridTexts ImportedGridTexts(const ImportedSeries& series);
 // Writes the input file `file` (a full path) for the series and fields with
 // Save/Run's steps; every refusal is told through `messages`.
 SaveOutcome WriteSeriesInputFile(const std::string& file, const ImportedSeries& series,
-                                 SeriesJob job, const ImportFields& fields,
-                                 UserMessages& messages);
+                                 SeriesJob job, const ImportFields& fields, UserMessages& messages);
 
 }  // namespace tervala

@@ -6,8 +6,7 @@ namespace tervala {
 
 namespace {
 
-const char* const kRoleNames[kSeriesRoles] = {"time", "rain", "escape rate",
-                                              "observed discharge"};
+const char* const kRoleNames[kSeriesRoles] = {"time", "rain", "escape rate", "observed discharge"};
 const char* const kRoleOptions[kSeriesRoles] = {"--time", "--rain", "--escape", "--observed"};
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
@@ -32,8 +31,8 @@ std::string NoSuchColumnText(const ImportProblem& p, const std::string& file, As
     const std::string role = RoleName(p.Role);
     std::string text;
     if (!p.Cell.empty() && p.Cell.find_first_not_of("0123456789") == std::string::npos) {
-        text = Quoted(file) + " has no column " + p.Cell + ": it has " +
-               std::to_string(p.Columns) + ".";
+        text = Quoted(file) + " has no column " + p.Cell + ": it has " + std::to_string(p.Columns) +
+               ".";
     } else if (p.Header.empty()) {
         text = Quoted(file) + " has no header row naming its columns, and no column " +
                std::to_string(static_cast<int>(p.Role) + 1) + " for the " + role + ".";
@@ -51,25 +50,22 @@ std::string NoSuchColumnText(const ImportProblem& p, const std::string& file, As
 }
 
 std::string NoUsableRowsText(const ImportProblem& p, const std::string& file, Asker asker) {
-    std::string text;
-    if (p.Rows == 0) {
-        text = Quoted(file) + " holds no data rows" +
-               (asker == Asker::Batch ? std::string(" in the rows chosen") : "") + ".";
+    if (p.Rows == 0)
+        return Quoted(file) + " holds no data rows" +
+               (asker == Asker::Batch ? std::string(" (in the rows chosen with --rows).") : ".");
+    const std::string role = RoleName(p.Role);
+    std::string text =
+        "No row of " + Quoted(file) + " holds every value needed: line " + std::to_string(p.Line);
+    if (p.Cell.empty()) {
+        text += " has no " + role + " value.";
+    } else if (p.Role == SeriesRole::Time) {
+        text += " has " + Quoted(p.Cell) +
+                " as time, which is neither a number nor an ISO 8601 date (YYYY-MM-DD or "
+                "YYYY-MM-DDThh:mm).";
     } else {
-        const std::string role = RoleName(p.Role);
-        text = "No row of " + Quoted(file) + " holds every value needed: line " +
-               std::to_string(p.Line);
-        if (p.Cell.empty()) {
-            text += " has no " + role + " value.";
-        } else if (p.Role == SeriesRole::Time) {
-            text += " has " + Quoted(p.Cell) +
-                    " as time, which is neither a number nor an ISO 8601 date (YYYY-MM-DD or "
-                    "YYYY-MM-DDThh:mm).";
-        } else {
-            text += " has " + Quoted(p.Cell) + " as " + role + ", which is no number.";
-            if (p.Cell.find(',') != std::string::npos)
-                text += " A file whose cells are separated by commas writes decimals with \".\".";
-        }
+        text += " has " + Quoted(p.Cell) + " as " + role + ", which is no number.";
+        if (p.Cell.find(',') != std::string::npos)
+            text += " A file whose cells are separated by commas writes decimals with \".\".";
     }
     if (asker == Asker::Batch)
         text += " Check the columns chosen (--time, --rain, --escape, --observed) and --rows.";
@@ -110,14 +106,14 @@ std::string ImportProblemText(const ImportProblem& p, const std::string& file, A
             return "The time on line " + std::to_string(p.Line) + " of " + Quoted(file) +
                    " is not after the time on line " + std::to_string(p.PreviousLine) +
                    ": the times must increase. Sort the rows by time" +
-                   (asker == Asker::Batch ? std::string(", or choose rows with --rows") : "") +
-                   ".";
+                   (asker == Asker::Batch ? std::string(", or choose rows with --rows") : "") + ".";
         case ImportRefusal::TooManyRows:
             return Quoted(file) + " has " + std::to_string(p.Rows) + " usable rows; " +
-                   (p.Limit == SeriesRowLimit(SeriesJob::Analysis) ? "an analysis" : "a prediction") +
+                   (p.Limit == SeriesRowLimit(SeriesJob::Analysis) ? "an analysis"
+                                                                   : "a prediction") +
                    " takes at most " + std::to_string(p.Limit) + ". Choose at most " +
-                   std::to_string(p.Limit) + " rows with --rows, for example --rows 1:" +
-                   std::to_string(p.Limit) + ".";
+                   std::to_string(p.Limit) +
+                   " rows with --rows, for example --rows 1:" + std::to_string(p.Limit) + ".";
     }
     return {};
 }
@@ -131,8 +127,8 @@ std::string KeepFirstRowsQuestion(const ImportProblem& p, const std::string& fil
 
 std::string LeftOutText(const ImportedSeries& s, const std::string& file) {
     if (s.LeftOut == 0) return {};
-    return std::to_string(s.LeftOut) + (s.LeftOut == 1 ? " row of " : " rows of ") +
-           Quoted(file) + (s.LeftOut == 1 ? " was" : " were") +
+    return std::to_string(s.LeftOut) + (s.LeftOut == 1 ? " row of " : " rows of ") + Quoted(file) +
+           (s.LeftOut == 1 ? " was" : " were") +
            " left out for a missing or non-numeric value: line" + (s.LeftOut == 1 ? " " : "s ") +
            LinesText(s.LeftOutLines, s.LeftOut) + ".";
 }

@@ -25,8 +25,8 @@ std::string_view WithoutByteOrderMark(std::string_view text) {
 struct Collector {
     CsvTable table;
     CsvRecord record;
-    int line = 1;         // line of the file being parsed
-    int recordLine = 0;   // line the current record started on (0: none started)
+    int line = 1;        // line of the file being parsed
+    int recordLine = 0;  // line the current record started on (0: none started)
 
     void Cell(const void* bytes, size_t length) {
         if (recordLine == 0) recordLine = line;

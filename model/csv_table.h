@@ -15,7 +15,7 @@ namespace tervala {
 using CsvRecord = std::vector<std::string>;
 
 struct CsvTable {
-    char Separator = ',';           // ',', ';' or '\t'
+    char Separator = ',';            // ',', ';' or '\t'
     std::vector<CsvRecord> Records;  // every record of the file, a header included
     std::vector<int> Lines;          // the line of the file each record starts on (from 1)
 

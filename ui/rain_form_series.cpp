@@ -67,10 +67,8 @@ void TRainForm::CreateSeriesCommands() {
         "Reads time, rain, escape rate and observed discharge from a CSV file into the grid");
     FileMenu->insertAction(OutputOpenAction, ImportSeriesAction);
     connect(ImportSeriesAction, &QAction::triggered, this, [this] { ImportSeriesActionExecute(); });
-    connect(SaveSeriesCsvButton, &QPushButton::clicked, this,
-            &TRainForm::SaveSeriesCsvButtonClick);
-    connect(CopyGraphDataButton, &QPushButton::clicked, this,
-            &TRainForm::CopyGraphDataButtonClick);
+    connect(SaveSeriesCsvButton, &QPushButton::clicked, this, &TRainForm::SaveSeriesCsvButtonClick);
+    connect(CopyGraphDataButton, &QPushButton::clicked, this, &TRainForm::CopyGraphDataButtonClick);
 }
 
 void TRainForm::ImportSeriesActionExecute() {

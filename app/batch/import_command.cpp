@@ -57,21 +57,24 @@ int Import(const ImportArguments& a) {
     request.Columns = a.columns;
     request.Unit = a.timeUnit == "hours" ? TimeUnit::Hours : TimeUnit::Days;
     if (!a.rows.empty() && !ParseRows(a.rows, request)) {
-        messages.ShowMessage("--rows takes FIRST:LAST, rows counted from 1 below the header "
-                             "(for example --rows 1:365, --rows 366: or --rows :501).");
+        messages.ShowMessage(
+            "--rows takes FIRST:LAST, rows counted from 1 below the header "
+            "(for example --rows 1:365, --rows 366: or --rows :501).");
         return kExitFileOrUsage;
     }
     const bool prediction = request.Job == SeriesJob::Prediction;
     bool predictionFieldGiven = false;
     for (const auto& field : a.prediction) predictionFieldGiven |= field.has_value();
     if (!prediction && predictionFieldGiven) {
-        messages.ShowMessage("--m, --n, --runini, --headini and --porosity belong to a "
-                             "prediction (--job prediction).");
+        messages.ShowMessage(
+            "--m, --n, --runini, --headini and --porosity belong to a "
+            "prediction (--job prediction).");
         return kExitFileOrUsage;
     }
     if (prediction && (!a.prediction[0] || !a.prediction[1])) {
-        messages.ShowMessage("A prediction needs its alpha function: give --m and --n "
-                             "(alpha = M * discharge + N).");
+        messages.ShowMessage(
+            "A prediction needs its alpha function: give --m and --n "
+            "(alpha = M * discharge + N).");
         return kExitFileOrUsage;
     }
 
@@ -102,13 +105,14 @@ int Import(const ImportArguments& a) {
     fields.Title1 = a.title1.value_or(ImportedTitle1(a.series));
     fields.Title2 = a.title2.value_or(ImportedTitle2(series));
     PredictionFieldTexts& p = fields.Prediction;
-    for (auto [given, text] : {std::pair{&a.prediction[0], &p.MCoeff}, {&a.prediction[1], &p.NValue},
-                               {&a.prediction[2], &p.RunIni}, {&a.prediction[3], &p.HeadIni},
+    for (auto [given, text] : {std::pair{&a.prediction[0], &p.MCoeff},
+                               {&a.prediction[1], &p.NValue},
+                               {&a.prediction[2], &p.RunIni},
+                               {&a.prediction[3], &p.HeadIni},
                                {&a.prediction[4], &p.Porosity}})
         if (*given) *text = **given;
 
-    const SaveOutcome saved =
-        WriteSeriesInputFile(output, series, request.Job, fields, messages);
+    const SaveOutcome saved = WriteSeriesInputFile(output, series, request.Job, fields, messages);
     if (saved.Result == SaveResult::NotWritten) return kExitFileOrUsage;
     if (saved.Result != SaveResult::Saved) return kExitRefused;
     std::cout << output << std::endl;
@@ -153,7 +157,8 @@ void RegisterImportCommand(CLI::App& app, int& exitCode) {
     cmd->add_option("--maxesc", a->fields.MaxEsc,
                     "Maximum escape rate for rows without one, mm/t (default 0.1)");
     cmd->add_option("--title1", a->title1, "First title line (default: the file's name)");
-    cmd->add_option("--title2", a->title2, "Second title line (default: the lines and columns used)");
+    cmd->add_option("--title2", a->title2,
+                    "Second title line (default: the lines and columns used)");
     cmd->add_option("--m", a->prediction[0], "Prediction: M of alpha = M * discharge + N")
         ->check(CLI::Number);
     cmd->add_option("--n", a->prediction[1], "Prediction: N of the alpha function")

@@ -68,16 +68,19 @@ TEST(SeriesCommands, ImportWritesTheFileSaveRunWritesForTheGrid) {
         const char* expected;
     } cases[] = {
         {"quoted.csv",
-         {"--maxsto", "40", "--inisto", "20", "--title1", "Quoted header", "--title2", "Comma file"},
+         {"--maxsto", "40", "--inisto", "20", "--title1", "Quoted header", "--title2",
+          "Comma file"},
          "quoted.inp"},
         {"semicolon_dates.csv", {}, "semicolon_dates.inp"},  // BOM, CR LF, decimal commas
         {"tab_hourly.tsv",
-         {"--job", "prediction", "--time-unit", "hours", "--m", "0.04", "--n", "0.05",
-          "--porosity", "8", "--runini", "0.2", "--headini", "300", "--maxsto", "30", "--inisto",
-          "30", "--title1", "Sieve hours", "--title2", "Tab file"},
+         {"--job",     "prediction",  "--time-unit", "hours",   "--m",      "0.04",
+          "--n",       "0.05",        "--porosity",  "8",       "--runini", "0.2",
+          "--headini", "300",         "--maxsto",    "30",      "--inisto", "30",
+          "--title1",  "Sieve hours", "--title2",    "Tab file"},
          "tab_hourly.inp"},
         {"missing.csv", {"--title1", "M", "--title2", "N"}, "missing.inp"},
-        {"no_header.csv", {"--time", "2", "--rain", "1", "--title1", "X", "--title2", "Y"},
+        {"no_header.csv",
+         {"--time", "2", "--rain", "1", "--title1", "X", "--title2", "Y"},
          "no_header.inp"},
     };
     for (const auto& c : cases) {
@@ -92,7 +95,8 @@ TEST(SeriesCommands, ImportWritesTheFileSaveRunWritesForTheGrid) {
         EXPECT_EQ(r.out, input + "\n");
         EXPECT_EQ(ReadBytes(input), WithPath(ReadBytes(kSeries + c.expected), input)) << c.csv;
         if (std::string(c.csv) == "missing.csv") {
-            EXPECT_NE(r.err.find("3 rows of \"" + kSeries + "missing.csv\" were left out for a "
+            EXPECT_NE(r.err.find("3 rows of \"" + kSeries +
+                                 "missing.csv\" were left out for a "
                                  "missing or non-numeric value: lines 3, 4, 6."),
                       std::string::npos)
                 << r.err;
@@ -109,7 +113,8 @@ TEST(SeriesCommands, ImportRefusesSayingWhatToChangeAndWritesNothing) {
         const char* says;
     } cases[] = {
         {"time,rainfall,pet,q\n1,2,0.1,1\n", {}, "Give the rain column with --rain COL"},
-        {"time,rain,pet,discharge\n1,1,0.1,1\n3,1,0.1,1\n2,1,0.1,1\n", {},
+        {"time,rain,pet,discharge\n1,1,0.1,1\n3,1,0.1,1\n2,1,0.1,1\n",
+         {},
          "The time on line 4 of \"s.csv\" is not after the time on line 3"},
         {"time,rain,pet,discharge\n01.10.2005,1,0.1,1\n", {}, "nor an ISO 8601 date"},
         {"time,rain,pet,discharge\n1,-9999,0.1,1\n", {}, "has a negative rain (-9999)"},
@@ -170,7 +175,8 @@ TEST(SeriesCommands, TenFieldsRunTogetherAndEachReportExports) {
     WriteBytes(dir.File(files[2]), refused);
     for (int p = 1; p <= 7; ++p) {
         files.push_back("prediction" + std::to_string(p) + ".inp");
-        WriteBytes(dir.File(files.back()), ReadBytes(TERVALA_SOURCE_DIR "/Data/VidoraPrediction.inp"));
+        WriteBytes(dir.File(files.back()),
+                   ReadBytes(TERVALA_SOURCE_DIR "/Data/VidoraPrediction.inp"));
     }
     std::vector<std::string> args = {"run"};
     args.insert(args.end(), files.begin(), files.end());
@@ -181,13 +187,15 @@ TEST(SeriesCommands, TenFieldsRunTogetherAndEachReportExports) {
     EXPECT_NE(r.err.find("refused.inp: The Maximum Storage must be > 0"), std::string::npos);
     EXPECT_NE(r.err.find("[10/10, 0 left] "), std::string::npos) << r.err;
     int reports = 0;
-    for (const std::string& f : files) reports += std::filesystem::exists(dir.File(f.substr(0, f.size() - 4) + ".out"));
+    for (const std::string& f : files)
+        reports += std::filesystem::exists(dir.File(f.substr(0, f.size() - 4) + ".out"));
     EXPECT_EQ(reports, 9);
 
     const std::vector<std::string> summary = Lines(ReadBytes(dir.File("summary.csv")));
     ASSERT_EQ(summary.size(), 11u);
-    EXPECT_EQ(summary[0], "file,job,rows,exit code,first message,A,C,B,F,porosity factor,"
-                          "R square,peak discharge,peak head");
+    EXPECT_EQ(summary[0],
+              "file,job,rows,exit code,first message,A,C,B,F,porosity factor,"
+              "R square,peak discharge,peak head");
     const std::string discharge = ReadBytes(dir.File("discharge.out"));
     const std::string head = ReadBytes(dir.File("head.out"));
     const std::string prediction = ReadBytes(dir.File("prediction1.out"));
@@ -222,15 +230,18 @@ TEST(SeriesCommands, TenFieldsRunTogetherAndEachReportExports) {
         const char* header;
         std::vector<size_t> columns;
     } kinds[] = {
-        {"discharge.out", "RECO",
+        {"discharge.out",
+         "RECO",
          "time (t),rain plus irrigation (mm/t),recharge (mm/t),observed discharge (mm/t),"
          "calculated discharge (mm/t),alpha (1/t)",
          {1, 2, 3, 4, 6, 5}},
-        {"head.out", "RECO",
+        {"head.out",
+         "RECO",
          "time (t),rain plus irrigation (mm/t),recharge (mm/t),observed head (mm),"
          "calculated head (mm),alpha (1/t)",
          {1, 2, 3, 4, 6, 5}},
-        {"prediction1.out", "PREDICTION",
+        {"prediction1.out",
+         "PREDICTION",
          "time (t),rain plus irrigation (mm/t),recharge (mm/t),discharge (mm/t),head (mm),"
          "alpha (1/t)",
          {1, 2, 3, 5, 6, 4}},

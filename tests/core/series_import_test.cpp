@@ -2,11 +2,12 @@
 // what the window's import relies on beyond the batch command (the columns
 // found for its dialog, keeping the first rows). Whole files into input files
 // are checked end to end by the batch tests.
+#include "engine/series_import.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "engine/series_import.h"
 #include "model/csv_table.h"
 #include "model/iso_date_time.h"
 
