@@ -105,6 +105,7 @@ void TRainForm::ImportSeriesActionExecute() {
         Title2Edit->setText(QString::fromStdString(ImportedTitle2(series)));
     }
     DataEntered = true;
+    FileDialogs.SetDialogFolders(std::filesystem::path(*file).parent_path().string());
     RefreshInputTab();
     PageControl1->setCurrentWidget(InputTabSheet);
     if (const std::string leftOut = LeftOutText(series, *file); !leftOut.empty())

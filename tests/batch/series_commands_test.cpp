@@ -71,7 +71,8 @@ TEST(SeriesCommands, ImportWritesTheFileSaveRunWritesForTheGrid) {
          {"--maxsto", "40", "--inisto", "20", "--title1", "Quoted header", "--title2",
           "Comma file"},
          "quoted.inp"},
-        {"semicolon_dates.csv", {}, "semicolon_dates.inp"},  // BOM, CR LF, decimal commas
+        // BOM, CR LF, decimal commas; a time without dashes in a date column left out
+        {"semicolon_dates.csv", {}, "semicolon_dates.inp"},
         {"tab_hourly.tsv",
          {"--job",     "prediction",  "--time-unit", "hours",   "--m",      "0.04",
           "--n",       "0.05",        "--porosity",  "8",       "--runini", "0.2",
@@ -118,7 +119,10 @@ TEST(SeriesCommands, ImportRefusesSayingWhatToChangeAndWritesNothing) {
          "The time on line 4 of \"s.csv\" is not after the time on line 3"},
         {"time,rain,pet,discharge\n01.10.2005,1,0.1,1\n", {}, "nor an ISO 8601 date"},
         {"time,rain,pet,discharge\n1,-9999,0.1,1\n", {}, "has a negative rain (-9999)"},
-        {tooMany, {"--job", "prediction", "--m", "0.04", "--n", "0.05"}, "--rows 1:501"},
+        {tooMany,
+         {"--job", "prediction", "--m", "0.04", "--n", "0.05"},
+         "has 502 usable rows; a prediction takes at most 501. Choose at most 501 rows with "
+         "--rows, for example --rows 1:501."},
     };
     for (const auto& c : cases) {
         TempDir dir;
