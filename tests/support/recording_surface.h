@@ -1,7 +1,5 @@
-// A drawing surface that paints nothing and records every operation with the
-// pen, fill and font in force, so tests can check a picture down to texts and
-// pixel positions. Text extents come from a fixed metric: every character
-// (UTF-8 code point) 7 pixels wide, every text 15 pixels high.
+// A surface that records every operation with the pen, fill and font in force.
+// Every character (UTF-8 code point) is 7 pixels wide, every text 15 high.
 #pragma once
 
 #include <string>
@@ -25,93 +23,60 @@ struct DrawOp {
 
 class RecordingSurface : public DrawingSurface {
   public:
-    static constexpr int kCharWidth = 7;
-    static constexpr int kTextHeight = 15;
-
     std::vector<DrawOp> ops;
 
-    void SetFont(const std::string& name, int pointSize) override {
-        fontName_ = name;
-        fontSize_ = pointSize;
+    void SetFont(const std::string& name, int size) override {
+        now_.fontName = name, now_.fontSize = size;
     }
-    void SetFontColour(Rgb colour) override { font_ = colour; }
-    void SetFillColour(Rgb colour) override { fill_ = colour; }
-    void FillRect(int left, int top, int right, int bottom) override {
-        Record(DrawOp::Kind::Fill, left, top, right, bottom);
-    }
-    void SetPenColour(Rgb colour) override { pen_ = colour; }
-    void SetPenWidth(int width) override { penWidth_ = width; }
-    void SetPenStyle(PenStyle style) override { penStyle_ = style; }
-    void MoveTo(int x, int y) override {
-        x_ = x;
-        y_ = y;
-    }
+    void SetFontColour(Rgb colour) override { now_.font = colour; }
+    void SetFillColour(Rgb colour) override { now_.fill = colour; }
+    void SetPenColour(Rgb colour) override { now_.pen = colour; }
+    void SetPenWidth(int width) override { now_.penWidth = width; }
+    void SetPenStyle(PenStyle style) override { now_.penStyle = style; }
+    void MoveTo(int x, int y) override { x_ = x, y_ = y; }
     void LineTo(int x, int y) override {
         Record(DrawOp::Kind::Line, x_, y_, x, y);
-        x_ = x;
-        y_ = y;
+        x_ = x, y_ = y;
     }
-    void Ellipse(int left, int top, int right, int bottom) override {
-        Record(DrawOp::Kind::Ellipse, left, top, right, bottom);
-    }
+    void FillRect(int l, int t, int r, int b) override { Record(DrawOp::Kind::Fill, l, t, r, b); }
+    void Ellipse(int l, int t, int r, int b) override { Record(DrawOp::Kind::Ellipse, l, t, r, b); }
     void TextOut(int x, int y, const std::string& text) override {
-        TextExtent e = MeasureText(text);
-        Record(DrawOp::Kind::Text, x, y, x + e.width, y + e.height).text = text;
+        Write(DrawOp::Kind::Text, x, y, text);
     }
     void MarkOut(int x, int y, const std::string& glyph) override {
-        TextExtent e = MeasureText(glyph);
-        Record(DrawOp::Kind::Mark, x, y, x + e.width, y + e.height).text = glyph;
+        Write(DrawOp::Kind::Mark, x, y, glyph);
     }
     TextExtent MeasureText(const std::string& text) override {
         int codePoints = 0;
         for (unsigned char c : text) codePoints += (c & 0xC0) != 0x80;
-        return {codePoints * kCharWidth, kTextHeight};
+        return {codePoints * 7, 15};
     }
 
     std::vector<DrawOp> Of(DrawOp::Kind kind) const {
         std::vector<DrawOp> found;
-        for (const auto& op : ops) {
+        for (const auto& op : ops)
             if (op.kind == kind) found.push_back(op);
-        }
         return found;
     }
-    std::vector<DrawOp> Texts() const { return Of(DrawOp::Kind::Text); }
-    std::vector<DrawOp> Marks() const { return Of(DrawOp::Kind::Mark); }
-    std::vector<DrawOp> Lines() const { return Of(DrawOp::Kind::Line); }
-    std::vector<DrawOp> Fills() const { return Of(DrawOp::Kind::Fill); }
-    // The index in `ops` of the first text equal to `text`, or -1.
-    int IndexOfText(const std::string& text) const {
-        for (std::size_t i = 0; i < ops.size(); ++i) {
-            if (ops[i].kind == DrawOp::Kind::Text && ops[i].text == text)
-                return static_cast<int>(i);
-        }
-        return -1;
+    // The first text equal to `text`, or null.
+    const DrawOp* FindText(const std::string& text) const {
+        for (const DrawOp& op : ops)
+            if (op.kind == DrawOp::Kind::Text && op.text == text) return &op;
+        return nullptr;
     }
 
   private:
     DrawOp& Record(DrawOp::Kind kind, int x1, int y1, int x2, int y2) {
-        DrawOp op;
-        op.kind = kind;
-        op.x1 = x1;
-        op.y1 = y1;
-        op.x2 = x2;
-        op.y2 = y2;
-        op.pen = pen_;
-        op.fill = fill_;
-        op.font = font_;
-        op.penWidth = penWidth_;
-        op.penStyle = penStyle_;
-        op.fontName = fontName_;
-        op.fontSize = fontSize_;
-        ops.push_back(op);
-        return ops.back();
+        DrawOp& op = ops.emplace_back(now_);
+        op.kind = kind, op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
+        return op;
+    }
+    void Write(DrawOp::Kind kind, int x, int y, const std::string& text) {
+        const TextExtent e = MeasureText(text);
+        Record(kind, x, y, x + e.width, y + e.height).text = text;
     }
 
-    Rgb pen_, fill_, font_;
-    int penWidth_ = 1;
-    PenStyle penStyle_ = PenStyle::Solid;
-    std::string fontName_;
-    int fontSize_ = 0;
+    DrawOp now_;  // the pen, fill and font in force
     int x_ = 0, y_ = 0;
 };
 

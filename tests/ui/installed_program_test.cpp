@@ -1,21 +1,14 @@
 // The program as installed: a file handed over by the desktop opens as the
 // dialogs open it, the examples stay as installed, and Help > About.
-#include <QMenu>
-#include <QMenuBar>
-#include <filesystem>
+#include "tests/ui/window_harness.h"
+#include <QComboBox>
 
-#include "tests/support/temp_dir.h"
-#include "tests/ui/rain_form_fixture.h"
 #include "ui/about_box.h"
 #include "ui/program_folders.h"
 #include "ui/program_info.h"
 
 namespace tervala::testing {
 namespace {
-
-namespace fs = std::filesystem;
-
-class InstalledProgram : public RainFormTest {};
 
 std::string Example(const char* name) { return ExamplesFolder() + "/" + name; }
 
@@ -26,64 +19,48 @@ QStringList InputTab(TRainForm& f) {
             f.OptionComboBox->currentText(), f.StringGrid1->Cell(3, 0)};
 }
 
-TEST_F(InstalledProgram, AFileGivenAtStartOpensAsTheDialogsOpenIt) {
+TEST(InstalledProgram, AFileGivenAtStartOpensAsTheDialogsOpenIt) {
     ASSERT_FALSE(ExamplesFolder().empty());
-    form->OpenGivenFile(Example("Vidora.inp"));
-    EXPECT_EQ(form->PageControl1->currentWidget(), form->InputTabSheet);
-    const QStringList given = InputTab(*form);
-
-    Session otherSession;
-    ScriptedDialogs otherDialogs;
-    TRainForm viaDialog(otherDialogs);
-    viaDialog.UseDataSet(otherSession);
-    viaDialog.show();
-    viaDialog.PageControl1->setCurrentWidget(viaDialog.InputTabSheet);
-    otherDialogs.openAnswers.push_back(Example("Vidora.inp"));
-    QTest::mouseClick(viaDialog.InputOpenButton, Qt::LeftButton);
-    EXPECT_EQ(given, InputTab(viaDialog));
-    EXPECT_TRUE(dialogs.openRequests.empty());
-    EXPECT_TRUE(dialogs.messages.empty());
-
+    Windows given, chosen(true);
+    given.form.OpenGivenFile(Example("Vidora.inp"));
+    EXPECT_EQ(given.form.PageControl1->currentWidget(), given.form.InputTabSheet);
+    chosen.OpenInput(Example("Vidora.inp"));
+    EXPECT_EQ(InputTab(given.form), InputTab(chosen.form));
+    EXPECT_TRUE(given.dialogs.openRequests.empty() && given.dialogs.messages.empty());
     // A report opens on the Output tab, as "Open output" opens it.
-    TempDir dir;
-    const std::string report = dir.File("Vidora.OUT");
-    WriteBytes(report, "RESULTS OF Ombrel PROGRAM\r\n\r\nfield\r\n");
-    form->OpenGivenFile(report);
-    EXPECT_EQ(form->PageControl1->currentWidget(), form->OutputTabSheet);
-    EXPECT_EQ(form->OutputMemo->toPlainText(), "RESULTS OF Ombrel PROGRAM\n\nfield");
+    given.form.OpenGivenFile(
+        given.dir.Write("Vidora.OUT", "RESULTS OF Ombrel PROGRAM\r\n\r\nfield\r\n"));
+    EXPECT_EQ(given.form.PageControl1->currentWidget(), given.form.OutputTabSheet);
+    EXPECT_EQ(given.form.OutputMemo->toPlainText(), "RESULTS OF Ombrel PROGRAM\n\nfield");
 }
 
-TEST_F(InstalledProgram,
-       SavingAnOpenedExampleProposesTheUsersFolderAndNeverWritesAmongTheExamples) {
-    ShowInputTab();
-    dialogs.openAnswers.push_back(Example("VidoraPrediction.inp"));
-    QTest::mouseClick(form->InputOpenButton, Qt::LeftButton);
+TEST(InstalledProgram, SavingAnOpenedExampleProposesTheUsersFolderAndNeverWritesAmongTheExamples) {
+    Windows w(true);
+    w.OpenInput(Example("VidoraPrediction.inp"));
     const std::string copy = Example("MyCopy.inp");
-    dialogs.saveAnswers.push_back(copy);
-    QTest::mouseClick(form->InputSaveButton, Qt::LeftButton);
-
-    ASSERT_EQ(dialogs.saveRequests.size(), 1u);
-    const FileDialogRequest& proposed = dialogs.saveRequests[0];
+    w.dialogs.saveAnswers.push_back(copy);
+    w.Click(w.form.InputSaveButton);
+    ASSERT_EQ(w.dialogs.saveRequests.size(), 1u);
+    const FileDialogRequest& proposed = w.dialogs.saveRequests[0];
     EXPECT_FALSE(InExamplesFolder(proposed.initialFolder)) << proposed.initialFolder;
     EXPECT_EQ(proposed.initialName, "VidoraPrediction.inp");
-    EXPECT_FALSE(fs::exists(copy));
-    ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(dialogs.messages[0], *ExamplesKeptRefusal(copy));
-    EXPECT_EQ(dialogs.messages[1], "The input data were not saved");
+    EXPECT_FALSE(std::filesystem::exists(copy));
+    EXPECT_EQ(w.dialogs.messages, (std::vector<std::string>{*ExamplesKeptRefusal(copy),
+                                                            "The input data were not saved"}));
 }
 
-TEST_F(InstalledProgram, HelpAboutShowsVersionLicenceAndLibrariesInOneWindow) {
+TEST(InstalledProgram, HelpAboutShowsVersionLicenceAndLibrariesInOneWindow) {
+    Windows w;
     QStringList menus;
-    for (QAction* menu : form->MainMenu1->actions()) menus << menu->text();
+    for (QAction* menu : w.form.MainMenu1->actions()) menus << menu->text();
     EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&Help"}));
     for (int twice = 0; twice < 2; ++twice) {
-        QApplication::setActiveWindow(form.get());
-        QTest::keyClick(form.get(), Qt::Key_H, Qt::AltModifier);
+        QTest::keyClick(&w.form, Qt::Key_H, Qt::AltModifier);
         QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_EQ(menu, form->HelpMenu);
+        ASSERT_EQ(menu, w.form.HelpMenu);
         QTest::keyClick(menu, Qt::Key_A);
     }
-    const QList<TAboutBox*> boxes = form->findChildren<TAboutBox*>();
+    const QList<TAboutBox*> boxes = w.form.findChildren<TAboutBox*>();
     ASSERT_EQ(boxes.size(), 1);
     ASSERT_TRUE(boxes[0]->isVisible());
     const QString text = boxes[0]->AboutText->text();
