@@ -21,6 +21,7 @@
 
 #include "engine/discharge_search.h"
 #include "engine/reservoir_step.h"
+#include "engine/search_block_bounds.h"
 #include "engine/search_parallel.h"
 
 namespace tervala {
@@ -403,6 +404,18 @@ SearchWinner SearchDischargeFast(const DischargeSearchData& data, const Discharg
         winner.bestSsq = all.sum;
     }
     return winner;
+}
+
+}  // namespace tervala
+
+namespace tervala {
+
+bool DischargeBlockAbove(const SearchSeries& d, const std::vector<double>& invDelta, int i0, int i1,
+                         int j0, int j1, double limit, double& reached) {
+    // The shared limit drops what lies at or above its value; one step up
+    // keeps a point whose sum equals `limit`.
+    const SharedLimit above(std::nextafter(limit, HUGE_VAL));
+    return DischargeBlockBound(d, invDelta, i0, i1, j0, j1).Exceeds(above, reached);
 }
 
 }  // namespace tervala

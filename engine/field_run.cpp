@@ -73,7 +73,8 @@ void KeepFindings(const Session& s, FieldRunResult& r) {
 }
 
 FieldRunStatus Run(const std::string& argument, const SearchOptions& options,
-                   UserMessages& messages, const WriteRefusal& refusal, FieldRunResult& r) {
+                   UserMessages& messages, const WriteRefusal& refusal,
+                   const std::optional<DiagnosisOptions>& diagnosis, FieldRunResult& r) {
     Session s;  // the program's start-up state
     TDMOmbrel& dm = s.DMOmbrel;
 
@@ -124,6 +125,13 @@ FieldRunStatus Run(const std::string& argument, const SearchOptions& options,
         return FieldRunStatus::FileOrUsage;
     }
 
+    if (diagnosis && diagnosis->RefusePrediction && r.Job == FieldJob::Prediction) {
+        messages.ShowMessage("The file \"" + path +
+                             "\" is the input of a prediction, which has no fit to diagnose: "
+                             "fit diagnostics need a discharge or head analysis.");
+        return FieldRunStatus::FileOrUsage;
+    }
+
     // Save/Run's engine call and verdict, as the window runs them after
     // saving: without pauses, since nobody reads progress lines here, and
     // with every outcome short of a written report a refusal.
@@ -141,17 +149,24 @@ FieldRunStatus Run(const std::string& argument, const SearchOptions& options,
     if (verdict != RunVerdict::Good) return FieldRunStatus::Refused;
     KeepFindings(s, r);
     r.ReportFile = ReplaceExtension(dm.FileName, ".out");
+    if (diagnosis && r.Job != FieldJob::Prediction) {
+        r.Diagnosis = DiagnoseFit(
+            CaptureAnalysisFit(
+                s, r.Job == FieldJob::HeadAnalysis ? AnalysisKind::Head : AnalysisKind::Discharge),
+            *diagnosis);
+    }
     return FieldRunStatus::Done;
 }
 
 }  // namespace
 
 FieldRunResult RunFieldFile(const std::string& file, const SearchOptions& options,
-                            UserMessages& messages, const WriteRefusal& refusal) {
+                            UserMessages& messages, const WriteRefusal& refusal,
+                            const std::optional<DiagnosisOptions>& diagnosis) {
     FieldRunResult result;
     result.File = file;
     KeptMessages kept(messages, result.Messages);
-    result.Status = Run(file, options, kept, refusal, result);
+    result.Status = Run(file, options, kept, refusal, diagnosis, result);
     return result;
 }
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "engine/analysis.h"
+#include "engine/fit_diagnosis.h"
 #include "model/messages.h"
 
 namespace tervala {
@@ -40,6 +41,9 @@ struct FieldRunResult {
     std::optional<double> A, C, B, F, PorosityFactor, RSquare;
     // Prediction: the highest predicted discharge and head.
     std::optional<double> PeakDischarge, PeakHead;
+
+    // The fit diagnostics of a good analysis, when they were asked for.
+    std::optional<FitDiagnosis> Diagnosis;
 };
 
 // Refuses to write `file` (a report beside an input file), or nothing when
@@ -47,8 +51,11 @@ struct FieldRunResult {
 using WriteRefusal = std::function<std::optional<std::string>(const std::string& file)>;
 
 // Runs the input file `file`; each message goes to `messages` as it comes
-// (and into the result).
+// (and into the result). Given `diagnosis`, a good analysis is diagnosed
+// too (a prediction has no fit: it is refused before it runs when the
+// options say so).
 FieldRunResult RunFieldFile(const std::string& file, const SearchOptions& options,
-                            UserMessages& messages, const WriteRefusal& refusal = {});
+                            UserMessages& messages, const WriteRefusal& refusal = {},
+                            const std::optional<DiagnosisOptions>& diagnosis = std::nullopt);
 
 }  // namespace tervala

@@ -12,6 +12,7 @@
 
 #include "engine/head_search.h"
 #include "engine/reservoir_step.h"
+#include "engine/search_block_bounds.h"
 #include "engine/search_parallel.h"
 
 namespace tervala {
@@ -393,6 +394,16 @@ SearchWinner SearchHeadFast(const HeadSearchData& data, const HeadGrid& grid, Ru
         winner.bestSsq = all.sum;
     }
     return winner;
+}
+
+}  // namespace tervala
+
+namespace tervala {
+
+bool HeadBlockAbove(const SearchSeries& d, int i0, int i1, int j0, int j1, int p0, int p1,
+                    double limit, double& reached) {
+    const SharedLimit above(std::nextafter(limit, HUGE_VAL));
+    return HeadBlock(d, i0, i1, j0, j1, p0, p1).Exceeds(above, reached);
 }
 
 }  // namespace tervala

@@ -19,10 +19,12 @@ using FieldDone = std::function<void(const FieldRunResult& result, int done, int
 // Runs `files`, `jobs` at a time (0: as many as there are cores). Unless
 // `options` fixes the search threads, the cores are shared among the runs
 // going on together; the results do not depend on it. The results are in the
-// order of `files`; each run's messages are in its result, not shown.
-std::vector<FieldRunResult> RunManyFields(const std::vector<std::string>& files, int jobs,
-                                          const SearchOptions& options, const WriteRefusal& refusal,
-                                          const FieldDone& done);
+// order of `files`; each run's messages are in its result, not shown. Given
+// `diagnosis`, every good analysis is diagnosed too (on the run's threads).
+std::vector<FieldRunResult> RunManyFields(
+    const std::vector<std::string>& files, int jobs, const SearchOptions& options,
+    const WriteRefusal& refusal, const FieldDone& done,
+    const std::optional<DiagnosisOptions>& diagnosis = std::nullopt);
 
 // The worst way a run ended: the highest exit code of all (0 for none).
 int WorstExitCode(const std::vector<FieldRunResult>& results);
@@ -36,6 +38,7 @@ struct SummaryColumn {
 const std::vector<SummaryColumn>& SummaryColumns();
 
 // The summary as CSV: the headers, then one row per run in the order given.
+// The columns of the fit diagnostics stay empty for runs without them.
 std::string SummaryText(const std::vector<FieldRunResult>& results);
 
 }  // namespace tervala

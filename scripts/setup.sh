@@ -8,6 +8,9 @@ packages=(
   libqt6gui6 libjpeg62-turbo   # Qt's JPEG image plugin (libqjpeg) and the libjpeg it decodes with
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   libcsv-dev                   # reading the CSV files series are imported from
+  libboost-dev                 # Boost.Math: the F quantile of the fit diagnostics' confidence region
+  nlohmann-json3-dev           # the fit diagnostics as JSON
+  qt6-svg-dev                  # the fit diagnostics' picture as SVG
   fonts-liberation fontconfig
   xvfb xauth imagemagick
   # the Debian package and the checks of the installed program

@@ -13,7 +13,7 @@ QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
 }  // namespace
 
-QPainterSurface::QPainterSurface(QImage& image) : painter_(&image) {
+QPainterSurface::QPainterSurface(QPaintDevice& device) : painter_(&device) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
     SetFont(kFrameFontName, kFrameFontSize);

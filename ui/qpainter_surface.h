@@ -16,9 +16,9 @@ namespace tervala {
 
 class QPainterSurface : public DrawingSurface {
   public:
-    // Paints on `image` from now until the surface is destroyed; save or show
-    // the image after that.
-    explicit QPainterSurface(QImage& image);
+    // Paints on `device` (a QImage, or a vector drawing) from now until the
+    // surface is destroyed; save or show the picture after that.
+    explicit QPainterSurface(QPaintDevice& device);
     ~QPainterSurface() override;
     QPainterSurface(const QPainterSurface&) = delete;
     QPainterSurface& operator=(const QPainterSurface&) = delete;

@@ -18,6 +18,7 @@
 #include <clocale>
 #include <filesystem>
 
+#include "engine/fit_diagnosis.h"
 #include "engine/session.h"
 #include "ui/about_box.h"
 #include "ui/alfa_form.h"
@@ -82,6 +83,7 @@ TRainForm::TRainForm(Dialogs& dialogs, QWidget* parent) : TBaseForm(parent), dia
     CreateGraphicsTab();
     CreateRunControls();
     CreateSeriesCommands();
+    CreateDiagnosticsCommands();
     setCentralWidget(PageControl1);
     PageControl1->setCurrentWidget(IntroTabSheet);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TRainForm::TabShown);
@@ -271,6 +273,7 @@ void TRainForm::OutputTabSheetShow() {
         "The output file can be inspected. Use \"Open output\" to see examples under \"Data\" or "
         "to inspect any other output file.");
     ViewGraphButton->setVisible(ReportShown);
+    FitDiagnosticsButton->setVisible(ReportShown && fit_);
     InputSaveAction->setEnabled(false);
     GraphSaveAction->setEnabled(false);
     BlWhButton->setEnabled(false);

@@ -13,6 +13,7 @@
 
 #include <QImage>
 #include <QString>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -39,6 +40,8 @@ class FocusExitFilter;
 class GuiThreadRelay;
 class TAboutBox;
 class TFinishForm;
+class TFitDiagnosticsForm;
+struct AnalysisFit;
 class TStringGrid;
 class TDMOmbrel;
 struct Session;
@@ -141,6 +144,11 @@ class TRainForm : public TBaseForm {
     void ImportSeriesActionExecute();  // File > "Import series...": a CSV file into the grid
     void SaveSeriesCsvButtonClick();   // Output tab: every series of the report as CSV
     void CopyGraphDataButtonClick();   // Graphics tab: the drawn graph's data to the clipboard
+
+    // ---- fit diagnostics (rain_form_diagnostics.cpp) ----
+    // Output tab, after an analysis: its measures of fit, water balance,
+    // edge of the grid, confidence region and picture in a window of their own.
+    void FitDiagnosticsButtonClick();
 
     // ---- auxiliary windows ----
     void HelpButtonClick();
@@ -273,6 +281,8 @@ class TRainForm : public TBaseForm {
     QPushButton* SeeOutputButton = nullptr;
     QPushButton* ViewGraphButton = nullptr;
     QPushButton* SaveSeriesCsvButton = nullptr;
+    QPushButton* FitDiagnosticsButton = nullptr;        // shown after an analysis run here
+    TFitDiagnosticsForm* FitDiagnosticsForm = nullptr;  // made when first asked for
 
     // Graphics tab
     QPushButton* MakeGraphButton = nullptr;
@@ -319,6 +329,7 @@ class TRainForm : public TBaseForm {
     void PlaceWindow();
     void CreateRunControls();
     void CreateSeriesCommands();
+    void CreateDiagnosticsCommands();
     void TabShown(int index);
 
     // Input tab layouts: four grid columns, or three with the prediction boxes.
@@ -360,6 +371,14 @@ class TRainForm : public TBaseForm {
     // returns when none is given.
     void OpenInput(const std::optional<std::string>& given);
     void OpenOutput(const std::optional<std::string>& given);
+
+    // The analysis just run, for its fit diagnostics; forgotten when another
+    // report is shown.
+    void KeepFit();
+    void ForgetFit();
+    std::unique_ptr<AnalysisFit> fit_;
+    int fitNumber_ = 0;         // counts the analyses kept
+    int diagnosedNumber_ = -1;  // the one the diagnostics window shows
 
     Dialogs& dialogs_;
     Session* session_ = nullptr;

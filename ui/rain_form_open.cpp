@@ -130,6 +130,7 @@ bool TRainForm::ChooseAndLoadReport(const std::optional<std::string>& given) {
         return false;
     }
     dm.FileName = *chosen;
+    ForgetFit();  // the report shown is no longer the analysis just run
     if (FileExists(dm.FileName)) {
         LoadReport(dm, dm.FileName, dialogs_);
     } else {

@@ -51,7 +51,10 @@ void TRainForm::CreateOutputTab() {
         MakeButton(OutputTabSheet, "SaveSeriesCsvButton", "Save series as CSV...");
     buttons->addWidget(SeeOutputButton);
     buttons->addWidget(ViewGraphButton);
+    FitDiagnosticsButton = MakeButton(OutputTabSheet, "FitDiagnosticsButton", "Fit diagnostics");
+    FitDiagnosticsButton->hide();
     buttons->addWidget(SaveSeriesCsvButton);
+    buttons->addWidget(FitDiagnosticsButton);
     buttons->addStretch(1);
     layout->addLayout(buttons);
 

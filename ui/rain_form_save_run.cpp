@@ -289,6 +289,7 @@ void TRainForm::InputSaveActionExecute() {
             break;
     }
 
+    KeepFit();
     dm.FileName = ReplaceExtension(dm.FileName, ".out");
     LoadReport(dm, dm.FileName, dialogs_);
     {

@@ -37,4 +37,8 @@ void RegisterDrainageCommand(CLI::App& app, int& exitCode);
 // of a report drawn to a picture file as the Graphics tab draws and saves it.
 void RegisterGraphCommand(CLI::App& app, int& exitCode);
 
+// tervala-batch diagnose FILE.inp [--picture FILE.png|svg] [--json]: the
+// analysis run as "run" runs it, then its fit diagnostics.
+void RegisterDiagnoseCommand(CLI::App& app, int& exitCode);
+
 }  // namespace tervala::batch

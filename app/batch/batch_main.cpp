@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
     tervala::batch::RegisterGraphCommand(app, exitCode);
     tervala::batch::RegisterImportCommand(app, exitCode);
     tervala::batch::RegisterExportCommand(app, exitCode);
+    tervala::batch::RegisterDiagnoseCommand(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -3,14 +3,13 @@
 // and saves it, so a batch of analyses can produce its pictures too. Works on
 // a machine without any display.
 #include <CLI/CLI.hpp>
-#include <QGuiApplication>
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
 
 #include "app/batch/batch_commands.h"
+#include "app/batch/painting_application.h"
 #include "app/batch/stderr_messages.h"
 #include "engine/session.h"
 #include "model/fit_trend_reader.h"
@@ -30,34 +29,6 @@ struct GraphArguments {
     int kind = 0;
     bool blackAndWhite = false;
     std::string output;
-};
-
-// Painting text needs the font database of a GUI application, but never a
-// screen: unless the user chose a platform, the picture is painted offscreen,
-// which also gives the same pixels with and without a display.
-void KeepSeriousQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << text.toStdString() << std::endl;
-}
-
-class PaintingApplication {
-  public:
-    PaintingApplication() {
-        if (QGuiApplication::instance()) return;
-        if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-            setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        }
-        // Stderr carries the command's messages only: Qt's notes about its
-        // environment (no runtime folder, say) are not for the user.
-        qInstallMessageHandler(KeepSeriousQtMessages);
-        application_ = std::make_unique<QGuiApplication>(argc_, argv_);
-    }
-
-  private:
-    // The application keeps referring to its arguments while it lives.
-    int argc_ = 1;
-    char name_[14] = "tervala-batch";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QGuiApplication> application_;
 };
 
 std::string ReportKindText(const std::string& tag) {

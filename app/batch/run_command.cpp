@@ -48,8 +48,11 @@ void TellFinished(const FieldRunResult& r, int done, int total) {
 }
 
 int RunMany(const RunArguments& a, const SearchOptions& options) {
+    // The summary carries the fit diagnostics of every analysis.
+    std::optional<DiagnosisOptions> diagnosis;
+    if (!a.summary.empty()) diagnosis.emplace();
     const std::vector<FieldRunResult> results =
-        RunManyFields(a.files, a.jobs, options, ExamplesKeptRefusal, TellFinished);
+        RunManyFields(a.files, a.jobs, options, ExamplesKeptRefusal, TellFinished, diagnosis);
     int worst = WorstExitCode(results);
     if (!a.summary.empty() && !ReplaceFileContent(a.summary, SummaryText(results))) {
         StderrMessages(std::cerr).ShowMessage(FileNotWrittenText(a.summary));
@@ -82,7 +85,10 @@ void RegisterRunCommand(CLI::App& app, int& exitCode) {
     run->add_option("--summary", a->summary,
                     "CSV file with one row per input file: file, job, rows, exit code, first "
                     "message, the calibrated A and C (discharge) or B, F and porosity factor "
-                    "(head) with R square, or the peak discharge and head (prediction)");
+                    "(head) with R square, or the peak discharge and head (prediction); for "
+                    "analyses also the fit diagnostics of \"diagnose\": NSE, KGE with r, beta "
+                    "and gamma, RMSE, PBIAS, the coefficients on the edge of the grid, and the "
+                    "grid points and coefficient ranges of the 95 % confidence region");
     run->callback([a, &exitCode] {
         SearchOptions options;
         options.threads = a->threads;

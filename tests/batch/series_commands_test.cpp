@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <cmath>
+#include <nlohmann/json.hpp>
 
 #include "tests/support/test_support.h"
 
@@ -164,7 +166,9 @@ TEST(SeriesCommands, TenFieldsRunTogetherAndEachReportExports) {
     ASSERT_EQ(summary.size(), 11u);
     EXPECT_EQ(summary[0],
               "file,job,rows,exit code,first message,A,C,B,F,porosity factor,R square,peak "
-              "discharge,peak head");
+              "discharge,peak head,NSE,KGE,KGE r,KGE beta,KGE gamma,RMSE,PBIAS,grid edge,region "
+              "points,A lowest,A highest,C lowest,C highest,B lowest,B highest,F lowest,F "
+              "highest,porosity factor lowest,porosity factor highest");
     const std::string discharge = ReadBytes(dir.File("discharge.out")),
                       head = ReadBytes(dir.File("head.out"));
     const Texts d = Split(summary[1], ','), h = Split(summary[2], ','), p = Split(summary[4], ',');
@@ -177,9 +181,52 @@ TEST(SeriesCommands, TenFieldsRunTogetherAndEachReportExports) {
     EXPECT_NEAR(Number(h[7]), ReportValue(head, "B ="), 5e-5);
     EXPECT_NEAR(Number(h[8]), ReportValue(head, "F ="), 5e-5);
     EXPECT_NEAR(Number(h[9]), ReportValue(head, "porosity fraction ="), 5e-4);
-    EXPECT_EQ(Split(summary[3], ','),
-              (Texts{"refused.inp", "discharge analysis", "40", "1",
-                     "The Maximum Storage must be > 0", "", "", "", "", "", "", "", ""}));
+    Texts refused = {"refused.inp", "discharge analysis", "40", "1",
+                     "The Maximum Storage must be > 0"};
+    refused.resize(32);
+    EXPECT_EQ(Split(summary[3], ','), refused);
+    // The NSE of each analysis from the report's observed and calculated
+    // columns (two decimals), rows 2 on; the region holds the best point.
+    for (const auto& [row, report] : {std::pair{d, discharge}, std::pair{h, head}}) {
+        const auto rows = ReportRows(report, "RECO");
+        double mean = 0, deviations = 0, spread = 0;
+        for (size_t k = 1; k < rows.size(); ++k) mean += Number(rows[k][4]) / (rows.size() - 1);
+        for (size_t k = 1; k < rows.size(); ++k) {
+            deviations += std::pow(Number(rows[k][4]) - Number(rows[k][6]), 2);
+            spread += std::pow(Number(rows[k][4]) - mean, 2);
+        }
+        EXPECT_NEAR(Number(row[13]), 1 - deviations / spread, 2e-3) << row[0];
+        EXPECT_GT(Number(row[21]), 0) << row[0];
+    }
+    EXPECT_TRUE(Number(d[22]) <= Number(d[5]) && Number(d[5]) <= Number(d[23])) << summary[1];
+    EXPECT_TRUE(Number(h[26]) <= Number(h[7]) && Number(h[7]) <= Number(h[27])) << summary[2];
+
+    // diagnose: the summary's figures, the water balance of the input's rain,
+    // and the picture; a prediction and an unknown picture are refused.
+    const BatchResult j =
+        RunBatch(dir, {"diagnose", "discharge.inp", "--json", "--picture", "d.svg"});
+    ASSERT_EQ(j.exitCode, 0) << j.err;
+    const nlohmann::json diagnosis = nlohmann::json::parse(j.out);
+    EXPECT_DOUBLE_EQ(diagnosis["measures"]["nse"].get<double>(), Number(d[13]));
+    EXPECT_DOUBLE_EQ(diagnosis["confidence_region"]["A"][1].get<double>(), Number(d[23]));
+    double rain = 0;  // rain plus the irrigation of negative escape rates
+    const Texts input = Lines(ReadBytes(dir.File("discharge.inp")));
+    for (size_t k = 14; k < input.size(); ++k) {
+        const Texts cells = Split(input[k], ' ');  // serial, time, rain, escape rate, observed
+        rain += Number(cells[2]) + std::max(0.0, -Number(cells[3]));
+    }
+    EXPECT_NEAR(diagnosis["water_balance"]["rain_and_irrigation"].get<double>(), rain, 1e-9);
+    EXPECT_NEAR(diagnosis["water_balance"]["residual"].get<double>(), 0, 1e-9);
+    EXPECT_NE(ReadBytes(dir.File("d.svg")).find("<svg width="), std::string::npos);
+    const std::pair<Texts, const char*> refusals[] = {
+        {{"diagnose", "prediction1.inp"}, "has no fit to diagnose"},
+        {{"diagnose", "discharge.inp", "--picture", "d.bmp"}, "needs the extension .png or .svg"},
+    };
+    for (const auto& [arguments, says] : refusals) {
+        const BatchResult r2 = RunBatch(dir, arguments);
+        EXPECT_EQ(r2.exitCode, 2) << says;
+        EXPECT_NE(r2.err.find(says), std::string::npos) << r2.err;
+    }
     double peakQ = 0, peakH = 0;
     for (const auto& row : ReportRows(ReadBytes(dir.File("prediction1.out")), "PREDICTION")) {
         peakQ = std::max(peakQ, Number(row[5]));

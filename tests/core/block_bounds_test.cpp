@@ -24,12 +24,16 @@ double ProbedLeastSearchTerm(double devLo, double devHi, double cap, double capp
 // NOLINTBEGIN: the block bounds live in the searches' sources
 #define LeastSearchTerm testing::ProbedLeastSearchTerm
 #define SearchDischargeFast SearchDischargeFastProbed
+#define DischargeBlockAbove DischargeBlockAboveProbed
+#define HeadBlockAbove HeadBlockAboveProbed
 #include "engine/discharge_search_fast.cpp"
 #define SearchHeadFast SearchHeadFastProbed
 #define GridPoint HeadGridPoint
 #include "engine/head_search_fast.cpp"
 #undef SearchDischargeFast
 #undef SearchHeadFast
+#undef DischargeBlockAbove
+#undef HeadBlockAbove
 #undef GridPoint
 #undef LeastSearchTerm
 // NOLINTEND

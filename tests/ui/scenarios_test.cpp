@@ -3,9 +3,11 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <random>
 
 #include "tests/ui/window_harness.h"
+#include "ui/fit_diagnostics_form.h"
 
 namespace tervala::testing {
 namespace {
@@ -79,6 +81,20 @@ TEST(Scenario, PastedSeriesSavedAndRunToItsReportAndASavedGraph) {
     std::filesystem::remove(out);
     ASSERT_EQ(RunBatch(w.dir, {"run", inp}).exitCode, 0);
     EXPECT_EQ(ReadBytes(out) + ReadBytes(w.dir.File("vidora.dat")), report + fit);
+
+    // "Fit diagnostics": the figures and the picture `diagnose` gives for the input saved.
+    ASSERT_TRUE(w.form.FitDiagnosticsButton->isVisible());
+    w.Click(w.form.FitDiagnosticsButton);
+    TFitDiagnosticsForm& diagnostics = *w.form.FitDiagnosticsForm;
+    ASSERT_TRUE(QSignalSpy(&diagnostics, &TFitDiagnosticsForm::Shown).wait(30000));
+    const BatchResult b = RunBatch(w.dir, {"diagnose", inp, "--picture", "batch.svg"});
+    EXPECT_EQ(diagnostics.DiagnosticsMemo->toPlainText().toStdString() +
+                  "\nPicture: " + w.dir.File("batch.svg") + "\n",
+              b.out);
+    w.dialogs.saveAnswers.push_back(w.dir.File("fit.svg"));
+    w.Click(diagnostics.SavePictureButton);
+    EXPECT_EQ(ReadBytes(w.dir.File("fit.svg")), ReadBytes(w.dir.File("batch.svg")));
+    diagnostics.close();
 
     // View graph, the third choice, Go, and "Save color graph": the bitmap
     // the batch command draws of the report.
