@@ -9,6 +9,7 @@
 // at or below the limit is found, by the plain loop's own arithmetic.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <limits>
@@ -56,11 +57,13 @@ GridRegion HeadRegion(const SearchSeries& d, const HeadGrid& grid, double limit,
 // `stopRequested`, or a request that never comes when there is none.
 std::function<bool()> Stopper(const std::function<bool()>& stopRequested);
 
-inline constexpr double kNoLimit = std::numeric_limits<double>::infinity();
+// A grid point: its indices i, j and p (0 for the discharge grid).
+using GridIndex = std::array<int, 3>;
 
-// The search sum of one grid point, in the plain loop's arithmetic; summing
-// stops once it exceeds `limit` (the partial sum is returned then).
-double DischargePointSum(const SearchSeries& d, int i, int j, double limit = kNoLimit);
-double HeadPointSum(const SearchSeries& d, int i, int j, int p, double limit = kNoLimit);
+// The search sums of `points`, in the plain loop's arithmetic.
+std::vector<double> PointSums(bool discharge, const SearchSeries& d,
+                              const std::vector<GridIndex>& points);
+
+inline constexpr double kNoLimit = std::numeric_limits<double>::infinity();
 
 }  // namespace tervala

@@ -138,6 +138,7 @@ FitDiagnosis DiagnoseFit(const AnalysisFit& f, const DiagnosisOptions& o) {
     d.Balance = BalanceFirstReservoir(f.Reservoir, f.Rows, f.MaxSto, f.IniSto);
     d.ObservedTotal = Sum(f.Observed, 2, f.Rows);
     d.CalculatedTotal = Sum(f.Calculated, 2, f.Rows);
+    if (discharge) d.SecondReservoirStored = Sum(f.Search.rech, 2, f.Rows) - d.CalculatedTotal;
     if (!discharge && f.Rows >= 2) {
         d.ObservedTotal /= f.Rows - 1;
         d.CalculatedTotal /= f.Rows - 1;

@@ -84,6 +84,10 @@ struct FitDiagnosis {
     // Discharge: totals of the observed and calculated discharge over the
     // compared rows (mm summed over the rows); head: their means.
     double ObservedTotal = 0, CalculatedTotal = 0;
+    // Discharge: the recharge the second reservoir received over the
+    // compared rows minus the calculated discharge, which it kept (the
+    // change of the report's storage column).
+    double SecondReservoirStored = 0;
 
     std::vector<GridEdge> Edges;
 

@@ -13,7 +13,7 @@ namespace tervala {
 namespace {
 
 // Cells of the map: about this many rows and columns.
-constexpr int kMapRows = 100, kMapColumns = 150;
+constexpr int kMapRows = 64, kMapColumns = 96;
 
 int SampleStep(int count, int cells) { return std::max(1, (count + cells - 1) / cells); }
 

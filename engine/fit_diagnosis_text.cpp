@@ -25,10 +25,11 @@ std::string Significant(double value) {
     return std::string(buffer, end.ptr);
 }
 
-// "  label ......... value": values aligned in one column.
+// "  label       value": labels in one column, values right-aligned in the next.
 std::string Line(const std::string& label, const std::string& value, const std::string& unit = "") {
     std::string line = "  " + label;
-    line.append(line.size() < 40 ? 40 - line.size() : 1, ' ');
+    line.append(line.size() < 36 ? 36 - line.size() : 1, ' ');
+    if (value.size() < 10) line.append(10 - value.size(), ' ');
     line += value;
     if (!unit.empty()) line += " " + unit;
     return line + "\n";
@@ -88,6 +89,7 @@ std::string DiagnosisText(const FitDiagnosis& d) {
         t += Line("calculated", Fixed(d.CalculatedTotal, 2));
     }
     t += Line("calculated / observed", Fixed(d.CalculatedTotal / d.ObservedTotal, 4));
+    if (discharge) t += Line("kept in the second reservoir", Fixed(d.SecondReservoirStored, 2));
 
     t += "\nEdge of the grid: ";
     if (!d.Taken) {
@@ -158,6 +160,7 @@ std::string DiagnosisJson(const FitDiagnosis& d, const std::string& picture) {
         {observed, number(d.ObservedTotal)},
         {calculated, number(d.CalculatedTotal)},
         {"calculated_over_observed", number(d.CalculatedTotal / d.ObservedTotal)}};
+    if (discharge) j["water_balance"]["kept_in_second_reservoir"] = number(d.SecondReservoirStored);
     json edges = json::array();
     for (const GridEdge& e : d.Edges) {
         edges.push_back({{"coefficient", e.Name},

@@ -32,10 +32,10 @@ LandscapeSamples SampleLandscape(bool discharge, const SearchSeries& d, const Gr
     RunTiles(
         int64_t(s.I.size()), threads,
         [&](int64_t r, int) {
-            for (size_t c = 0; c < s.J.size(); ++c) {
-                s.Sums[r * s.J.size() + c] = discharge ? DischargePointSum(d, s.I[r], s.J[c])
-                                                       : HeadPointSum(d, s.I[r], s.J[c], p);
-            }
+            std::vector<GridIndex> row;
+            for (int j : s.J) row.push_back({s.I[r], j, discharge ? 0 : p});
+            const std::vector<double> sums = PointSums(discharge, d, row);
+            std::copy(sums.begin(), sums.end(), s.Sums.begin() + r * s.J.size());
         },
         [](int64_t) {}, Stopper(stopRequested));
     return s;
