@@ -18,6 +18,8 @@ void TRainForm::CreateDiagnosticsCommands() {
 
 void TRainForm::KeepFit() {
     const TDMOmbrel& dm = DM();
+    // Diagnostics on screen belong to the analysis before.
+    if (FitDiagnosticsForm) FitDiagnosticsForm->hide();
     if (dm.DischargeMode || dm.HeadMode) {
         fit_ = std::make_unique<AnalysisFit>(CaptureAnalysisFit(
             *session_, dm.HeadMode ? AnalysisKind::Head : AnalysisKind::Discharge));
@@ -29,6 +31,7 @@ void TRainForm::KeepFit() {
 }
 
 void TRainForm::ForgetFit() {
+    if (FitDiagnosticsForm) FitDiagnosticsForm->hide();
     fit_.reset();
     FitDiagnosticsButton->hide();
 }
