@@ -40,4 +40,10 @@ public:
     }
 };
 
+// A file the user chooses to write a picture or a table to: the save dialog,
+// then, for a file in the examples folder, the refusal, and for an existing
+// file the question whether to overwrite it. Nothing when the user cancelled
+// or was refused.
+std::optional<std::string> ChooseFileToWrite(Dialogs& dialogs, const FileDialogRequest& request);
+
 }  // namespace tervala

@@ -96,22 +96,14 @@ void TFitDiagnosticsForm::SavePictureButtonClick() {
     if (!diagnosis_ || !diagnosis_->Map) return;
     const std::filesystem::path input(diagnosis_->InputFile);
     FileDialogRequest save{
-        "Save the picture of the fit", "PNG picture (*.png);;SVG drawing (*.svg)", "png",
-        FolderForSaving(input.parent_path().string()), input.stem().string() + "-fit.png"};
-    const std::optional<std::string> file = dialogs_.ChooseSaveFile(save);
+        "Save the picture of the fit", "PNG pictures (*.png)|*.png|SVG drawings (*.svg)|*.svg",
+        "png", FolderForSaving(input.parent_path().string()), input.stem().string() + "-fit.png"};
+    const std::optional<std::string> file = ChooseFileToWrite(dialogs_, save);
     if (!file) return;
     if (MapFileTypeOf(*file) == MapFileType::Unknown) {
         dialogs_.ShowMessage("The picture \"" + *file + "\" needs the extension .png or .svg.");
         return;
     }
-    if (const std::optional<std::string> refusal = ExamplesKeptRefusal(*file)) {
-        dialogs_.ShowMessage(*refusal);
-        return;
-    }
-    std::error_code ec;
-    if (std::filesystem::exists(*file, ec) &&
-        !dialogs_.AskYesNo("The file already exists, overwrite?"))
-        return;
     if (!SaveObjectiveMap(*diagnosis_->Map, *file))
         dialogs_.ShowMessage("The picture could not be written to \"" + *file + "\".");
 }

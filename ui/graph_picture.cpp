@@ -20,15 +20,18 @@ QImage DrawGraphPicture(const GraphInput& input, DrawnGraph* drawn) {
     return picture;
 }
 
-PictureFileType PictureFileTypeOf(const std::string& path) {
+std::string LowerCaseExtension(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
     const std::size_t dot = path.find_last_of('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
-        return PictureFileType::Unknown;
-    }
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
     std::string extension = path.substr(dot);
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
+}
+
+PictureFileType PictureFileTypeOf(const std::string& path) {
+    const std::string extension = LowerCaseExtension(path);
     if (extension == ".bmp") return PictureFileType::Bitmap;
     if (extension == ".png") return PictureFileType::Png;
     return PictureFileType::Unknown;

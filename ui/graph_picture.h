@@ -16,6 +16,9 @@ QImage DrawGraphPicture(const GraphInput& input, DrawnGraph* drawn = nullptr);
 
 enum class PictureFileType { Bitmap, Png, Unknown };
 
+// The extension of `path` with its dot, in lower case; empty when it has none.
+std::string LowerCaseExtension(const std::string& path);
+
 // By the extension of `path`, in any letter case: ".bmp" or ".png".
 PictureFileType PictureFileTypeOf(const std::string& path);
 

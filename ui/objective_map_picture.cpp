@@ -3,9 +3,8 @@
 #include <QBuffer>
 #include <QSaveFile>
 #include <QSvgGenerator>
-#include <algorithm>
-#include <cctype>
 
+#include "ui/graph_picture.h"
 #include "ui/qpainter_surface.h"
 
 namespace tervala {
@@ -21,13 +20,7 @@ QImage DrawObjectiveMapImage(const ObjectiveMap& map) {
 }
 
 MapFileType MapFileTypeOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    const std::size_t dot = path.find_last_of('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-        return MapFileType::Unknown;
-    std::string extension = path.substr(dot);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string extension = LowerCaseExtension(path);
     if (extension == ".png") return MapFileType::Png;
     if (extension == ".svg") return MapFileType::Svg;
     return MapFileType::Unknown;

@@ -124,16 +124,8 @@ void TRainForm::SaveSeriesCsvButtonClick() {
     FileDialogRequest save{kSaveSeriesTitle, kSaveSeriesFilter, "csv",
                            FolderForSaving(reportPath.parent_path().string()),
                            reportPath.stem().string() + ".csv"};
-    const std::optional<std::string> file = dialogs_.ChooseSaveFile(save);
+    const std::optional<std::string> file = ChooseFileToWrite(dialogs_, save);
     if (!file) return;
-    if (const std::optional<std::string> refusal = ExamplesKeptRefusal(*file)) {
-        dialogs_.ShowMessage(*refusal);
-        return;
-    }
-    std::error_code ec;
-    if (std::filesystem::exists(*file, ec) &&
-        !dialogs_.AskYesNo("The file already exists, overwrite?"))
-        return;
     if (!ReplaceFileContent(*file, SeriesTableText(*table, ',')))
         dialogs_.ShowMessage(FileNotWrittenText(*file));
 }

@@ -1,0 +1,23 @@
+#include "ui/dialogs.h"
+
+#include <filesystem>
+
+#include "ui/program_folders.h"
+
+namespace tervala {
+
+std::optional<std::string> ChooseFileToWrite(Dialogs& dialogs, const FileDialogRequest& request) {
+    const std::optional<std::string> file = dialogs.ChooseSaveFile(request);
+    if (!file) return std::nullopt;
+    if (const std::optional<std::string> refusal = ExamplesKeptRefusal(*file)) {
+        dialogs.ShowMessage(*refusal);
+        return std::nullopt;
+    }
+    std::error_code ec;
+    if (std::filesystem::exists(*file, ec) &&
+        !dialogs.AskYesNo("The file already exists, overwrite?"))
+        return std::nullopt;
+    return file;
+}
+
+}  // namespace tervala
