@@ -11,12 +11,6 @@ namespace tervala {
 
 namespace {
 
-class Unshown : public UserMessages {
-  public:
-    void ShowMessage(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-};
-
 // The grid index whose coefficient is exactly `value`, if there is one.
 template <typename Coefficient>
 std::optional<int> GridIndex(double value, double step, int offset, Coefficient coefficient) {
@@ -85,7 +79,7 @@ AnalysisFit CaptureAnalysisFit(const Session& s, AnalysisKind kind) {
         f.Reservoir.Esc[k] = a.Reservoir.Esc[k];
     }
     EngineFlags flags;
-    Unshown unshown;
+    SilentMessages unshown;  // the analysis has told them already
     double iniSto = f.IniSto;
     ComputeRecharge(RechargeVariant::Analysis, a.RowCount, f.MaxSto, iniSto, f.Reservoir, flags,
                     unshown);

@@ -14,14 +14,6 @@ namespace tervala {
 
 namespace {
 
-// A run's messages are kept in its result; a question is answered No, as
-// nobody is there to answer it.
-class UnshownMessages : public UserMessages {
-  public:
-    void ShowMessage(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-};
-
 std::string JobText(FieldJob job) {
     switch (job) {
         case FieldJob::DischargeAnalysis:
@@ -90,7 +82,7 @@ std::vector<FieldRunResult> RunManyFields(const std::vector<std::string>& files,
     int finished = 0;
     auto work = [&] {
         for (size_t i = next++; i < files.size(); i = next++) {
-            UnshownMessages quiet;
+            SilentMessages quiet;  // the run's messages are kept in its result
             results[i] = RunFieldFile(files[i], each, quiet, refusal, diagnoseEach);
             const std::lock_guard<std::mutex> lock(told);
             ++finished;

@@ -30,6 +30,14 @@ public:
     virtual bool StopRequested() const { return false; }
 };
 
+// Messages nobody sees, and questions answered No as nobody is there to
+// answer them (runs whose messages are kept elsewhere, or repeated ones).
+class SilentMessages : public UserMessages {
+public:
+    void ShowMessage(const std::string&) override {}
+    bool AskYesNo(const std::string&) override { return false; }
+};
+
 // A progress sink that discards everything (batch runs that print nothing).
 class SilentProgress : public RunProgress {
 public:
