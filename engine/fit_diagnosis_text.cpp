@@ -95,7 +95,7 @@ std::string DiagnosisText(const FitDiagnosis& d) {
     if (!d.Taken) {
         t += "no grid point was taken.\n";
     } else if (d.Edges.empty()) {
-        t += "the best grid point lies inside the grid in every coefficient.\n";
+        t += "the best point lies inside the grid in every coefficient.\n";
     } else {
         t += "\n";
         for (const GridEdge& e : d.Edges) t += "  " + EdgeWarningText(e) + "\n";
@@ -108,11 +108,12 @@ std::string DiagnosisText(const FitDiagnosis& d) {
             t += "  None: " + d.NoRegion + "\n";
         } else {
             const RegionLimit& l = *d.Limit;
-            const std::string p = std::to_string(l.Coefficients), n = std::to_string(l.Rows);
-            t += "  search sums up to " + Significant(l.Limit) + " = best x (1 + " + p + " / " +
-                 std::to_string(l.Rows - l.Coefficients) + " x F(" + p + ", " +
-                 std::to_string(l.Rows - l.Coefficients) +
-                 "; 0.95)), F = " + Fixed(l.FQuantile, 4) + ", " + n + " compared rows\n";
+            const std::string p = std::to_string(l.Coefficients),
+                              m = std::to_string(l.Rows - l.Coefficients);
+            t += Line("compared rows", std::to_string(l.Rows));
+            t += Line("F(" + p + ", " + m + "; 0.95)", Fixed(l.FQuantile, 4));
+            t += Line("search sums up to", Significant(l.Limit),
+                      "= best x (1 + " + p + " / " + m + " x F)");
             t += Line("grid points in the region", std::to_string(d.RegionPoints));
             for (const CoefficientRange& r : d.Ranges)
                 t += Line(r.Name, "from " + Fixed(r.Lowest, r.Decimals) + " to " +
