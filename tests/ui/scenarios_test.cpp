@@ -111,6 +111,12 @@ TEST(Scenario, PastedSeriesSavedAndRunToItsReportAndASavedGraph) {
         RunBatch(w.dir, {"graph", out, "--kind", "7", "-o", w.dir.File("batch.bmp")}).exitCode, 0);
     EXPECT_EQ(ReadBytes(w.dir.File("calc.bmp")), ReadBytes(w.dir.File("batch.bmp")));
     EXPECT_EQ(ReadBytes(w.dir.File("calc.bmp")).size(), 54u + 1872u * 465u);
+
+    // A report opened is no analysis run here: it offers no fit diagnostics.
+    w.ShowTab(w.form.OutputTabSheet);
+    w.dialogs.openAnswers.push_back(out);
+    w.Click(w.form.SeeOutputButton);
+    EXPECT_TRUE(w.form.ViewGraphButton->isVisible() && !w.form.FitDiagnosticsButton->isVisible());
 }
 
 TEST(Scenario, AnInputFileOpenedAndSavedAgainRunsToItsGoldenReport) {
