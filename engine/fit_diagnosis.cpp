@@ -13,7 +13,7 @@ namespace {
 
 // The grid index whose coefficient is exactly `value`, if there is one.
 template <typename Coefficient>
-std::optional<int> GridIndex(double value, double step, int offset, Coefficient coefficient) {
+std::optional<int> IndexOfValue(double value, double step, int offset, Coefficient coefficient) {
     const int index = static_cast<int>(std::lround(value / step)) + offset;
     if (coefficient(index) != value) return std::nullopt;
     return index;
@@ -25,13 +25,13 @@ void FindWinner(AnalysisFit& f) {
     std::optional<int> i, j, p{0};
     if (f.Kind == AnalysisKind::Discharge) {
         if (!(f.BestSsq < kDischargeInitialBest)) return;
-        i = GridIndex(f.AlphaSlope, 0.0001, 0, DischargeSlope);
-        j = GridIndex(f.AlphaIntercept, 0.0001, 500, DischargeIntercept);
+        i = IndexOfValue(f.AlphaSlope, 0.0001, 0, DischargeSlope);
+        j = IndexOfValue(f.AlphaIntercept, 0.0001, 500, DischargeIntercept);
     } else {
         if (!(f.BestSsq < kHeadInitialBest)) return;
-        i = GridIndex(f.AlphaSlope, 0.0001, 0, HeadSlope);
-        j = GridIndex(f.AlphaIntercept, 0.0005, 0, HeadIntercept);
-        p = GridIndex(f.PdFrac, 1.0 / 50, 0, [](int q) { return double(q) / 50; });
+        i = IndexOfValue(f.AlphaSlope, 0.0001, 0, HeadSlope);
+        j = IndexOfValue(f.AlphaIntercept, 0.0005, 0, HeadIntercept);
+        p = IndexOfValue(f.PdFrac, 1.0 / 50, 0, [](int q) { return double(q) / 50; });
     }
     if (!i || !j || !p) return;
     f.Taken = true;
