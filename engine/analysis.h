@@ -3,17 +3,11 @@
 // search, the reconstruction, statistics, fit file and report.
 #pragma once
 
+#include "engine/search_grid.h"
 #include "engine/session.h"
 #include "model/messages.h"
 
 namespace tervala {
-
-struct SearchOptions {
-    int threads = 0;  // 0: one per processor the program may use
-    // Run the plain grid loop instead of the fast search. Both give the same
-    // winner and the same best sum; the plain loop is the reference.
-    bool referenceLoop = false;
-};
 
 // Run on the input file named by s.DMOmbrel.FileName. The outcome is read from
 // s.Flags (AnalysisOk, TimeSeqError, MaxStoOk) and s.DMOmbrel.RunFailed, and

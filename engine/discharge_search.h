@@ -32,7 +32,7 @@ DischargeSearchData MakeDischargeSearchData(const AnalysisState& a);
 SearchWinner SearchDischargePlain(const DischargeSearchData& data, const DischargeGrid& grid,
                                   RunProgress& progress);
 // The same winner, best sum and progress lines, found faster (see
-// discharge_search_fast.cpp). threads 0 means one per usable processor.
+// fast_search.h). threads 0 means one per usable processor.
 SearchWinner SearchDischargeFast(const DischargeSearchData& data, const DischargeGrid& grid,
                                  RunProgress& progress, int threads);
 

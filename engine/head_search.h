@@ -33,7 +33,7 @@ HeadSearchData MakeHeadSearchData(const AnalysisState& a);
 SearchWinner SearchHeadPlain(const HeadSearchData& data, const HeadGrid& grid,
                              RunProgress& progress);
 // The same winner, best sum and progress lines, found faster (see
-// head_search_fast.cpp). threads 0 means one per usable processor.
+// fast_search.h). threads 0 means one per usable processor.
 SearchWinner SearchHeadFast(const HeadSearchData& data, const HeadGrid& grid,
                             RunProgress& progress, int threads);
 

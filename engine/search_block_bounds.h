@@ -1,7 +1,8 @@
 // Guaranteed lower bounds of the search sums over a block of grid points, the
-// interval enclosures the fast searches drop blocks with (see
-// discharge_search_fast.cpp and head_search_fast.cpp), for callers that need
-// every grid point below some limit rather than the best one.
+// interval enclosures the fast searches drop blocks with (BlockBoundExceeds
+// in fast_search.h, the models' intervals in discharge_search_model.h and
+// head_search_model.h), for callers that need every grid point below some
+// limit rather than the best one.
 #pragma once
 
 #include <vector>

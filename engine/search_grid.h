@@ -34,6 +34,27 @@ struct HeadGrid {
     }
 };
 
+// A block of either grid as the fast search sees it: index ranges (inclusive)
+// along i, j and p. The discharge grid has one p, 0. Points are numbered in
+// loop order, i outermost and p innermost.
+struct GridBox {
+    int lo[3] = {0, 0, 0};
+    int hi[3] = {0, 0, 0};
+    int Count(int axis) const { return hi[axis] - lo[axis] + 1; }
+    int64_t Points() const { return int64_t(Count(0)) * Count(1) * Count(2); }
+    bool Holds(int i, int j, int p) const {
+        return lo[0] <= i && i <= hi[0] && lo[1] <= j && j <= hi[1] && lo[2] <= p && p <= hi[2];
+    }
+};
+
+// How an analysis searches: the result never depends on it.
+struct SearchOptions {
+    int threads = 0;  // 0: one per processor the program may use
+    // Run the plain grid loop instead of the fast search. Both give the same
+    // winner and the same best sum; the plain loop is the reference.
+    bool referenceLoop = false;
+};
+
 // Where a search reports its progress: the grid positions (i, j) and the
 // line added to the progress memo there. The head search reports at p = 25.
 struct ProgressMark {

@@ -1,68 +1,36 @@
-// Property of both fast searches' block bounds: on random series and small
-// blocks, every grid point's discharge or head lies inside the block's interval
-// at every row. The probe stands in for the least-term call of the included
-// sources, where the bound asks about deviations [-hi, -lo] (observed 0).
+// Property of both fast searches' block intervals: on random series and small
+// blocks, every grid point's discharge or head lies inside the block's
+// interval at every row.
 #include <gtest/gtest.h>
 
 #include <random>
 #include <vector>
 
-#include "engine/reservoir_step.h"
+#include "engine/discharge_search_model.h"
+#include "engine/head_search_model.h"
 #include "tests/support/generated_series.h"
-
-namespace tervala::testing {
-struct Interval {
-    double lo, hi;
-};
-std::vector<Interval> probedRows;
-double ProbedLeastSearchTerm(double devLo, double devHi, double cap, double capped) {
-    probedRows.push_back({-devHi, -devLo});
-    return LeastSearchTerm(devLo, devHi, cap, capped);
-}
-}  // namespace tervala::testing
-
-// NOLINTBEGIN: the block bounds live in the searches' sources
-#define LeastSearchTerm testing::ProbedLeastSearchTerm
-#define SearchDischargeFast SearchDischargeFastProbed
-#define DischargeBlockAbove DischargeBlockAboveProbed
-#define HeadBlockAbove HeadBlockAboveProbed
-#include "engine/discharge_search_fast.cpp"
-#define SearchHeadFast SearchHeadFastProbed
-#define GridPoint HeadGridPoint
-#include "engine/head_search_fast.cpp"
-#undef SearchDischargeFast
-#undef SearchHeadFast
-#undef DischargeBlockAbove
-#undef HeadBlockAbove
-#undef GridPoint
-#undef LeastSearchTerm
-// NOLINTEND
 
 namespace tervala {
 namespace {
 
-using testing::probedRows;
-
-// Runs `bound` on a zeroed copy of `d`, then follows every grid point of the
-// block with `next(point, value, series, row)`.
-template <typename Bound, typename Next>
-void ExpectInside(SearchSeries d, Bound bound, const std::vector<std::vector<int>>& points,
-                  Next next, int c) {
-    d.meas.assign(d.meas.size(), 0.0);
-    probedRows.clear();
-    SharedLimit limit(1e300);
-    double reached = 0;
-    bound(d).Exceeds(limit, reached);
-    ASSERT_EQ(probedRows.size(), static_cast<size_t>(d.n - 1)) << "case " << c;
-    for (const std::vector<int>& point : points) {
-        double v = d.first;
-        for (int k = 2; k <= d.n; ++k) {
-            v = next(point, v, d, k);
-            ASSERT_TRUE(probedRows[k - 2].lo <= v && v <= probedRows[k - 2].hi)
-                << "case " << c << ", point " << ::testing::PrintToString(point) << ", row " << k
-                << ": " << v << " outside " << probedRows[k - 2].lo << " .. "
-                << probedRows[k - 2].hi;
-        }
+// Steps the block's interval and every point of the block through the rows.
+template <class Model>
+void ExpectInside(const SearchSeries& d, const GridBox& b, int c) {
+    const typename Model::Rows rows(d);
+    const typename Model::Interval interval(d, rows, b);
+    std::vector<double> v(b.Points(), d.first);
+    double lo = d.first, hi = d.first;
+    for (int k = 2; k <= d.n; ++k) {
+        interval.Step(k, lo, hi);
+        size_t at = 0;
+        for (int i = b.lo[0]; i <= b.hi[0]; ++i)
+            for (int j = b.lo[1]; j <= b.hi[1]; ++j)
+                for (int p = b.lo[2]; p <= b.hi[2]; ++p, ++at) {
+                    v[at] = Model::Next(Model::At(i, j, p), v[at], d.delta[k], d.rech[k]);
+                    ASSERT_TRUE(lo <= v[at] && v[at] <= hi)
+                        << "case " << c << ", point " << i << " " << j << " " << p << ", row " << k
+                        << ": " << v[at] << " outside " << lo << " .. " << hi;
+                }
     }
 }
 
@@ -73,41 +41,18 @@ TEST(BlockBounds, HoldEveryPointOfTheBlockAtEveryRow) {
         const auto shape = static_cast<testing::Shape>(pick(0, 5));
         const int i0 = pick(1, 1000), i1 = std::min(1000, i0 + pick(0, 7));
         const int j0 = pick(1, 1500), j1 = std::min(1500, j0 + pick(0, 15));
-        std::vector<std::vector<int>> points;
-        for (int i = i0; i <= i1; ++i)
-            for (int j = j0; j <= j1; ++j) points.push_back({i, j});
-        ExpectInside(
+        ExpectInside<DischargeSearchModel>(
             testing::MakeDischarge(pick(2, 25), shape, c, pick(1, 1000), pick(1, 1500)),
-            [&](const SearchSeries& d) {
-                std::vector<double> invDelta(d.n + 1, 0.0);
-                for (int k = 2; k <= d.n; ++k) invDelta[k] = 1 / d.delta[k];
-                return DischargeBlockBound(d, invDelta, i0, i1, j0, j1);
-            },
-            points,
-            [](const std::vector<int>& p, double q, const SearchSeries& d, int k) {
-                const double alpha =
-                    DischargeAlpha(DischargeSlope(p[0]), DischargeIntercept(p[1]), q);
-                return DischargeNext(q, alpha, d.delta[k], d.rech[k]);
-            },
-            c);
+            {{i0, j0, 0}, {i1, j1, 0}}, c);
     }
     for (int c = 0; c < 400; ++c) {
         const auto shape = static_cast<testing::Shape>(pick(0, 5));
         const int i0 = pick(1, 500), i1 = std::min(500, i0 + pick(0, 4));
         const int j0 = pick(1, 1000), j1 = std::min(1000, j0 + pick(0, 7));
         const int p0 = pick(1, 100), p1 = std::min(100, p0 + pick(0, 3));
-        std::vector<std::vector<int>> points;
-        for (int i = i0; i <= i1; ++i)
-            for (int j = j0; j <= j1; ++j)
-                for (int p = p0; p <= p1; ++p) points.push_back({i, j, p});
-        ExpectInside(
+        ExpectInside<HeadSearchModel>(
             testing::MakeHead(pick(2, 25), shape, c, pick(1, 500), pick(1, 1000), pick(1, 100)),
-            [&](const SearchSeries& d) { return HeadBlock(d, i0, i1, j0, j1, p0, p1); }, points,
-            [](const std::vector<int>& p, double h, const SearchSeries& d, int k) {
-                const double alpha = HeadAlpha(HeadSlope(p[0]), HeadIntercept(p[1]), h);
-                return HeadNextSearch(h, alpha, d.delta[k], d.rech[k], p[2], kHeadTermWithoutAlpha);
-            },
-            1000 + c);
+            {{i0, j0, p0}, {i1, j1, p1}}, 1000 + c);
     }
 }
 
