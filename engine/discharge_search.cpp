@@ -79,9 +79,10 @@ void SearchAlphaDischarge(Session& s, RunProgress& progress, const SearchOptions
 
     const DischargeSearchData data = MakeDischargeSearchData(a);
     const DischargeGrid grid;
-    const SearchWinner winner = options.referenceLoop
-                                    ? SearchDischargePlain(data, grid, progress)
-                                    : SearchDischargeFast(data, grid, progress, options.threads);
+    const SearchWinner winner =
+        options.referenceLoop
+            ? SearchDischargePlain(data, grid, progress)
+            : SearchDischargeFast(data, grid, progress, options.threads, options.vectors);
     // Asked to stop, the analysis leaves everything unwritten.
     if (winner.stopped) {
         s.Flags.RunStopped = true;

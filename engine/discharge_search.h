@@ -34,7 +34,8 @@ SearchWinner SearchDischargePlain(const DischargeSearchData& data, const Dischar
 // The same winner, best sum and progress lines, found faster (see
 // fast_search.h). threads 0 means one per usable processor.
 SearchWinner SearchDischargeFast(const DischargeSearchData& data, const DischargeGrid& grid,
-                                 RunProgress& progress, int threads);
+                                 RunProgress& progress, int threads,
+                                 VectorLevel vectors = VectorLevel::Best);
 
 // Search, reconstruction, statistics, alpha regression and fit file; a
 // search stopped on request sets s.Flags.RunStopped and does nothing more.

@@ -1,7 +1,7 @@
 // The discharge analysis as the fast search (fast_search.h) sees it: the
 // step of the second reservoir at a grid point (A, C), the grid, and an
 // interval that holds the discharge (mm per time unit) of every point of a
-// block of the grid, row after row.
+// block of the grid, row after row, on plain doubles or on lanes of them.
 #pragma once
 
 #include <algorithm>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/discharge_search.h"
+#include "engine/fast_exp.h"
 #include "engine/reservoir_step.h"
 #include "engine/search_grid.h"
 
@@ -33,8 +34,11 @@ struct DischargeSearchModel {
         return DischargeNext(q, DischargeAlpha(c.A, c.C, q), dt, R);
     }
 
-    // Tiles handed to the threads, and the coarse sub-grid of the seed.
+    // Tiles handed to the threads, and the coarse sub-grid of the seed. A
+    // batch of blocks with fewer than kFillLanes blocks has its biggest
+    // halved (without a bound of their own) to fill the vector lanes.
     static constexpr int kTile[3] = {16, 64, 1};
+    static constexpr int kFillLanes = 8;
     static constexpr int kSeedDivisions[3] = {25, 25, 1};
     static constexpr const ProgressMark* kProgress = kDischargeProgress;
     static constexpr int kProgressP = 0;
@@ -46,18 +50,40 @@ struct DischargeSearchModel {
         return nj == 1 || (ni > 1 && (ni - 1) * typicalDischarge >= (nj - 1)) ? 0 : 1;
     }
 
-    // What every block's interval needs of each row: 1 / dt, infinite for dt = 0.
+    // What the intervals need of each row (raw pointers, so that code built
+    // for any instruction set can read them).
     struct Rows {
-        explicit Rows(const SearchSeries& d) : invDelta(d.n + 1, 0.0) {
-            for (int k = 2; k <= d.n; ++k) invDelta[k] = 1 / d.delta[k];
+        explicit Rows(const SearchSeries& d) : invDeltaStore(d.n + 1, 0.0) {
+            for (int k = 2; k <= d.n; ++k) invDeltaStore[k] = 1 / d.delta[k];
+            delta = d.delta.data();
+            rech = d.rech.data();
+            invDelta = invDeltaStore.data();
         }
-        Rows(const SearchSeries&, const std::vector<double>& invDeltaOfRows)
-            : invDelta(invDeltaOfRows) {}
-        std::vector<double> invDelta;
+        // With 1 / dt of each row worked out already.
+        Rows(const SearchSeries& d, const std::vector<double>& invDeltaOfRows)
+            : delta(d.delta.data()), rech(d.rech.data()), invDelta(invDeltaOfRows.data()) {}
+        Rows(const Rows&) = delete;
+        std::vector<double> invDeltaStore;
+        const double* delta;
+        const double* rech;
+        const double* invDelta;  // 1 / dt of each row, infinite for dt = 0
     };
 
+    // What a block's interval step needs of the block: the corners A_lo, A_hi,
+    // C_lo, C_hi, the largest |C|, and where the step peaks above the
+    // recharge at each corner (q0 = -C / A, and 1 / A).
+    static constexpr int kCoefficients = 9;
+    static void Coefficients(const GridBox& b, double* c) {
+        const double aLo = DischargeSlope(b.lo[0]), aHi = DischargeSlope(b.hi[0]);
+        const double cLo = DischargeIntercept(b.lo[1]), cHi = DischargeIntercept(b.hi[1]);
+        const double values[kCoefficients] = {
+            aLo,        aHi,        cLo,     cHi,    std::max(std::fabs(cLo), std::fabs(cHi)),
+            -cLo / aLo, -cHi / aHi, 1 / aLo, 1 / aHi};
+        std::copy(values, values + kCoefficients, c);
+    }
+
     // The interval [lo, hi] that holds the calculated discharge of every
-    // point of a block [A_lo, A_hi] x [C_lo, C_hi], carried over one step.
+    // point of a block [A_lo, A_hi] x [C_lo, C_hi], carried over row k's step.
     //
     // The interval follows the shape of the step. With q the discharge before
     // the step, alpha = A q + C (never negative) and E = exp(-alpha dt), the
@@ -69,68 +95,48 @@ struct DischargeSearchModel {
     // (q - R) A dt = 1) and falls after it: its highest value over the
     // interval is at the peak or at an end (with A_lo, C_lo), its lowest at an
     // end (with A_hi, C_hi). When R lies inside the interval both parts are
-    // joined. The corners are computed with the same double arithmetic as the
-    // points; both differ from exact arithmetic by a few units in the last
-    // place (a peak found by rounded division loses even less), which the
-    // margin covers many times over.
-    class Interval {
-      public:
-        Interval(const SearchSeries& d, const Rows& rows, const GridBox& b)
-            : delta_(d.delta.data()),
-              rech_(d.rech.data()),
-              invDelta_(rows.invDelta.data()),
-              aLo_(DischargeSlope(b.lo[0])),
-              aHi_(DischargeSlope(b.hi[0])),
-              cLo_(DischargeIntercept(b.lo[1])),
-              cHi_(DischargeIntercept(b.hi[1])),
-              cMag_(std::max(std::fabs(cLo_), std::fabs(cHi_))),
-              q0Lo_(-cLo_ / aLo_),
-              q0Hi_(-cHi_ / aHi_),
-              invALo_(1 / aLo_),
-              invAHi_(1 / aHi_) {}
-
-        // [lo, hi] before row k's step becomes the interval after it.
-        void Step(int k, double& lo, double& hi) const {
-            const double dt = delta_[k], R = rech_[k];
-            double nlo, nhi;
-            if (R >= hi) {
-                // Below the recharge the step rises with q and with alpha.
-                nlo = Next(aLo_, cLo_, lo, dt, R);
-                nhi = Next(aHi_, cHi_, hi, dt, R);
-            } else {
-                // Above the recharge the step falls with alpha and, as a
-                // function of q, rises up to its peak and falls after it;
-                // its least value over an interval is at one of the ends.
-                const double invDt = invDelta_[k];
-                const double peakLo = std::max(q0Lo_, R + invALo_ * invDt);
-                nhi = Next(aLo_, cLo_, std::min(hi, std::max(std::max(lo, R), peakLo)), dt, R);
-                if (R <= lo) {
-                    nlo = Next(aHi_, cHi_, lo, dt, R);
-                    const double peakHi = std::max(q0Hi_, R + invAHi_ * invDt);
-                    if (peakHi < hi) nlo = std::min(nlo, Next(aHi_, cHi_, hi, dt, R));
-                } else {
-                    nlo = std::min(Next(aLo_, cLo_, lo, dt, R), Next(aHi_, cHi_, hi, dt, R));
-                }
-            }
-            const double margin =
-                2e-14 * ((hi + R) * (1 + dt * (aHi_ * hi + cMag_)) + std::fabs(nhi)) + 1e-300;
-            lo = std::max(0.0, nlo - margin);
-            hi = nhi + margin;
+    // joined. The corners differ from exact arithmetic by a few units in the
+    // last place and by the fast exponential's error, |q - R| times at most
+    // kFastExpError E + kFastExpFloor; the points differ by a few units in
+    // the last place. The margin covers both: its relative part is far above
+    // the rounding and above kFastExpError, and |q - R| <= hi + R.
+    template <class V>
+    static void Step(const Rows& rows, int k, const V* c, V& lo, V& hi) {
+        const V &aLo = c[0], &aHi = c[1], &cLo = c[2], &cHi = c[3], &cMag = c[4];
+        const V &q0Lo = c[5], &q0Hi = c[6], &invALo = c[7], &invAHi = c[8];
+        const V dt = rows.delta[k], R = rows.rech[k], invDt = rows.invDelta[k];
+        const auto below = R >= hi;
+        // Below the recharge the step rises with q and with alpha. Above it,
+        // the step falls with alpha and, as a function of q, rises up to its
+        // peak and falls after it; its least value over an interval is at one
+        // of the ends.
+        const V peakLo = Max(q0Lo, R + invALo * invDt);
+        const V e1 = Corner(aLo, cLo, Select(below, lo, Min(hi, Max(Max(lo, R), peakLo))), dt, R);
+        const V e2 = Corner(aHi, cHi, hi, dt, R);
+        V nlo = e1, nhi = e2;
+        if (!All(below)) {
+            const auto onOrUnder = R <= lo;
+            const V e3 =
+                Corner(Select(onOrUnder, aHi, aLo), Select(onOrUnder, cHi, cLo), lo, dt, R);
+            const V peakHi = Max(q0Hi, R + invAHi * invDt);
+            nlo = Select(below, e1, Select(onOrUnder & (peakHi >= hi), e3, Min(e3, e2)));
+            nhi = Select(below, e2, e1);
         }
+        const V margin =
+            (2e-14 + kFastExpError) * ((hi + R) * (1 + dt * (aHi * hi + cMag)) + Abs(nhi)) + 1e-300;
+        lo = Max(V(0.0), nlo - margin);
+        hi = nhi + margin;
+    }
 
-      private:
-        static double Next(double A, double C, double q, double dt, double R) {
-            return DischargeNext(q, DischargeAlpha(A, C, q), dt, R);
-        }
-
-        const double* delta_;
-        const double* rech_;
-        const double* invDelta_;
-        const double aLo_, aHi_, cLo_, cHi_, cMag_;
-        // q -> R + (q - R) E(A q + C) peaks above the recharge where alpha
-        // leaves 0 (q0 = -C / A) or where (q - R) A dt = 1, whichever is higher.
-        const double q0Lo_, q0Hi_, invALo_, invAHi_;
-    };
+  private:
+    // The step at one corner of a block, with the fast exponential.
+    template <class V>
+    static V Corner(V A, V C, V q, V dt, V R) {
+        V alpha = A * q + C;
+        alpha = Select(alpha < 0.0, V(0.0), alpha);
+        const V E = FastExp(-alpha * dt);
+        return q * E + (1 - E) * R;
+    }
 };
 
 }  // namespace tervala

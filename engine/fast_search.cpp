@@ -40,130 +40,107 @@ double PointSum(const SearchSeries& d, const typename Model::Point& c, double li
     return ssq;
 }
 
-struct GridPoint {
-    int i, j, p;
-    int64_t index;  // position in loop order
-};
-
-// Evaluates points four at a time: the four recursions are independent, so
-// the processor overlaps their exponentials.
-template <class Model>
-void EvaluatePoints(const SearchSeries& d, const std::vector<GridPoint>& points,
-                    SharedLimit& shared, Candidate& best) {
-    constexpr int kLanes = 4;
-    struct Lane {
-        typename Model::Point c;
-        double v, ssq;
-        int k;
-        int64_t index;
-        bool active = false;
-    } lanes[kLanes];
-    size_t next = 0;
-    auto refill = [&](Lane& lane) {
-        if (next >= points.size()) {
-            lane.active = false;
-            return;
-        }
-        const GridPoint& g = points[next++];
-        lane.c = Model::At(g.i, g.j, g.p);
-        lane.v = d.first;
-        lane.ssq = 0;
-        lane.k = 2;
-        lane.index = g.index;
-        lane.active = true;
-    };
-    int active = 0;
-    for (Lane& lane : lanes) {
-        refill(lane);
-        active += lane.active;
-    }
-    double limit = shared.Get();
-    while (active > 0) {
-        for (Lane& lane : lanes) {
-            if (!lane.active) continue;
-            const int k = lane.k;
-            if (k > d.n) {
-                // Complete: a candidate.
-                if (lane.ssq <= limit) {
-                    best.Offer(lane.index, lane.ssq);
-                    shared.Lower(lane.ssq);
-                    limit = shared.Get();
-                }
-                refill(lane);
-                if (!lane.active) --active;
-                continue;
-            }
-            lane.v = Model::Next(lane.c, lane.v, d.delta[k], d.rech[k]);
-            lane.ssq += SearchTerm(d.meas[k], lane.v, Model::kCap, Model::kCapped);
-            lane.k = k + 1;
-            if (lane.ssq > limit) {
-                limit = shared.Get();
-                if (lane.ssq > limit) {
-                    refill(lane);
-                    if (!lane.active) --active;
-                }
-            }
-        }
-    }
-}
-
-// Works through a tile of the grid: blocks whose bound exceeds the limit
-// are dropped whole, the others are halved until they are small enough to
-// evaluate point by point.
+// Works through a tile of the grid with a stack of blocks: blocks go through
+// the lane kernel a batch at a time; a block whose bound exceeds the limit is
+// dropped whole, a block that stays below it is cut into smaller blocks, and
+// a single grid point that stays below it is evaluated with the plain loop's
+// own step and std::exp.
 template <class Model>
 class TileSearch {
   public:
     TileSearch(const SearchSeries& d, const typename Model::Rows& rows, const GridBox& grid,
-               SharedLimit& limit, Candidate& best, double typical)
-        : d_(d), rows_(rows), grid_(grid), limit_(limit), best_(best), typical_(typical) {}
+               SharedLimit& limit, Candidate& best, double typical, BoundLanesFn<Model> bound)
+        : d_(d),
+          rows_(rows),
+          grid_(grid),
+          limit_(limit),
+          best_(best),
+          typical_(typical),
+          bound_(bound) {}
 
     void Search(const GridBox& tile) {
-        Block(tile, 0);
-        Flush();
+        blocks_.push_back(tile);
+        while (!blocks_.empty()) Batch();
     }
 
   private:
-    static constexpr int kLeafPoints = 8;
+    // Blocks of at most this many points are cut straight into their points.
+    static constexpr int64_t kLeafPoints = 8;
 
-    // skip: levels of halves whose bound is not tried.
-    void Block(const GridBox& b, int skip) {
-        const int64_t points = b.Points();
-        int skipHalves = std::max(0, skip - 1);
-        if (points > 1 && skip == 0) {
-            double reached = 0;
-            if (BlockBoundExceeds<Model>(d_, rows_, b, limit_, reached)) return;
-            // A bound that stayed far below the limit to the last row says
-            // that the halves will hardly get above it either: the bounds of
-            // their halves are tried instead.
-            const double l = limit_.Get();
-            skipHalves = reached * 3 < l ? 2 : reached * 1.5 < l ? 1 : 0;
+    void Batch() {
+        taken_.clear();
+        const size_t take = std::min(blocks_.size(), size_t(kLaneBatch));
+        taken_.assign(blocks_.begin(), blocks_.begin() + take);
+        blocks_.erase(blocks_.begin(), blocks_.begin() + take);
+        while (taken_.size() < size_t(Model::kFillLanes)) {
+            size_t biggest = 0;
+            for (size_t t = 1; t < taken_.size(); ++t) {
+                if (taken_[t].Points() > taken_[biggest].Points()) biggest = t;
+            }
+            if (taken_[biggest].Points() == 1) break;
+            GridBox second;
+            Halve(taken_[biggest], second);
+            taken_.push_back(second);
         }
-        if (points <= kLeafPoints) {
-            const int nJ = grid_.Count(1), nP = grid_.Count(2);
-            for (int i = b.lo[0]; i <= b.hi[0]; ++i) {
-                for (int j = b.lo[1]; j <= b.hi[1]; ++j) {
-                    for (int p = b.lo[2]; p <= b.hi[2]; ++p) {
-                        pending_.push_back(
-                            {i, j, p,
-                             (int64_t(i - grid_.lo[0]) * nJ + (j - grid_.lo[1])) * nP +
-                                 (p - grid_.lo[2])});
+        batch_.count = static_cast<int>(taken_.size());
+        for (size_t t = 0; t < taken_.size(); ++t) {
+            double c[Model::kCoefficients];
+            Model::Coefficients(taken_[t], c);
+            for (int q = 0; q < Model::kCoefficients; ++q) batch_.coef[q][t] = c[q];
+        }
+        bound_(d_.meas.data(), d_.n, d_.first, rows_, batch_, limit_);
+        for (size_t t = 0; t < taken_.size(); ++t) {
+            const double reached = batch_.reached[t];
+            if (reached < 0) continue;
+            const GridBox& b = taken_[t];
+            if (b.Points() == 1) {
+                Evaluate(b.lo[0], b.lo[1], b.lo[2]);
+            } else if (b.Points() <= kLeafPoints) {
+                for (int i = b.lo[0]; i <= b.hi[0]; ++i) {
+                    for (int j = b.lo[1]; j <= b.hi[1]; ++j) {
+                        for (int p = b.lo[2]; p <= b.hi[2]; ++p)
+                            blocks_.push_back({{i, j, p}, {i, j, p}});
                     }
                 }
+            } else {
+                // A bound that stayed far below the limit to the last row says
+                // that the halves will hardly get above it either: the block
+                // is cut into quarters or eighths instead.
+                const double l = limit_.Get();
+                Cut(b, reached * 3 < l ? 3 : reached * 1.5 < l ? 2 : 1);
             }
-            if (pending_.size() >= 256) Flush();
-            return;
         }
-        const int axis = Model::SplitAxis(b, typical_);
-        GridBox first = b, second = b;
-        first.hi[axis] = b.lo[axis] + b.Count(axis) / 2 - 1;
-        second.lo[axis] = first.hi[axis] + 1;
-        Block(first, skipHalves);
-        Block(second, skipHalves);
     }
 
-    void Flush() {
-        EvaluatePoints<Model>(d_, pending_, limit_, best_);
-        pending_.clear();
+    void Halve(GridBox& first, GridBox& second) const {
+        const int axis = Model::SplitAxis(first, typical_);
+        second = first;
+        first.hi[axis] = first.lo[axis] + first.Count(axis) / 2 - 1;
+        second.lo[axis] = first.hi[axis] + 1;
+    }
+
+    void Cut(GridBox b, int levels) {
+        if (levels == 0 || b.Points() == 1) {
+            blocks_.push_back(b);
+            return;
+        }
+        GridBox second;
+        Halve(b, second);
+        Cut(second, levels - 1);
+        Cut(b, levels - 1);
+    }
+
+    // The plain loop's sum of one grid point, a candidate when it is within the limit.
+    void Evaluate(int i, int j, int p) {
+        const double l = limit_.Get();
+        const double sum = PointSum<Model>(d_, Model::At(i, j, p), l);
+        if (sum <= l) {
+            best_.Offer(
+                (int64_t(i - grid_.lo[0]) * grid_.Count(1) + (j - grid_.lo[1])) * grid_.Count(2) +
+                    (p - grid_.lo[2]),
+                sum);
+            limit_.Lower(sum);
+        }
     }
 
     const SearchSeries& d_;
@@ -172,7 +149,9 @@ class TileSearch {
     SharedLimit& limit_;
     Candidate& best_;
     double typical_;
-    std::vector<GridPoint> pending_;
+    BoundLanesFn<Model> bound_;
+    std::vector<GridBox> blocks_, taken_;
+    LaneBatch<Model> batch_;
 };
 
 // A bound to start from: the best of a coarse sub-grid, improved by a local
@@ -229,7 +208,7 @@ void SeedLimit(const SearchSeries& d, const GridBox& g, SharedLimit& limit) {
 
 template <class Model>
 SearchWinner SearchFast(const SearchSeries& d, const GridBox& grid, RunProgress& progress,
-                        int threads) {
+                        int threads, VectorLevel vectors) {
     SearchWinner winner;
     winner.bestSsq = Model::kInitialBest;
     for (int a = 0; a < 3; ++a) {
@@ -243,6 +222,7 @@ SearchWinner SearchFast(const SearchSeries& d, const GridBox& grid, RunProgress&
     for (int k = 1; k <= d.n; ++k) typical += d.meas[k];
     typical = d.n > 0 ? typical / d.n : 1;
     const typename Model::Rows rows(d);
+    const BoundLanesFn<Model> bound = ChooseBoundLanes<Model>(vectors);
 
     int tiles[3];
     for (int a = 0; a < 3; ++a) tiles[a] = (grid.Count(a) + Model::kTile[a] - 1) / Model::kTile[a];
@@ -257,7 +237,7 @@ SearchWinner SearchFast(const SearchSeries& d, const GridBox& grid, RunProgress&
             box.lo[a] = grid.lo[a] + static_cast<int>(at[a]) * Model::kTile[a];
             box.hi[a] = std::min(grid.hi[a], box.lo[a] + Model::kTile[a] - 1);
         }
-        TileSearch<Model>(d, rows, grid, limit, best[worker], typical).Search(box);
+        TileSearch<Model>(d, rows, grid, limit, best[worker], typical, bound).Search(box);
     };
 
     // Progress lines in loop order: a line is due once every tile row up to
@@ -292,19 +272,20 @@ SearchWinner SearchFast(const SearchSeries& d, const GridBox& grid, RunProgress&
 }
 
 template SearchWinner SearchFast<DischargeSearchModel>(const SearchSeries&, const GridBox&,
-                                                       RunProgress&, int);
+                                                       RunProgress&, int, VectorLevel);
 template SearchWinner SearchFast<HeadSearchModel>(const SearchSeries&, const GridBox&, RunProgress&,
-                                                  int);
+                                                  int, VectorLevel);
 
 SearchWinner SearchDischargeFast(const DischargeSearchData& data, const DischargeGrid& grid,
-                                 RunProgress& progress, int threads) {
+                                 RunProgress& progress, int threads, VectorLevel vectors) {
     return SearchFast<DischargeSearchModel>(data, DischargeSearchModel::Box(grid), progress,
-                                            threads);
+                                            threads, vectors);
 }
 
 SearchWinner SearchHeadFast(const HeadSearchData& data, const HeadGrid& grid, RunProgress& progress,
-                            int threads) {
-    return SearchFast<HeadSearchModel>(data, HeadSearchModel::Box(grid), progress, threads);
+                            int threads, VectorLevel vectors) {
+    return SearchFast<HeadSearchModel>(data, HeadSearchModel::Box(grid), progress, threads,
+                                       vectors);
 }
 
 // The shared limit drops what lies at or above its value; one step up keeps

@@ -8,15 +8,13 @@
 // every point of a block of the grid; everything else is here.
 #pragma once
 
+#include "engine/lane_bounds.h"
 #include "engine/reservoir_step.h"
 #include "engine/search_grid.h"
 #include "engine/search_parallel.h"
 #include "model/messages.h"
 
 namespace tervala {
-
-// Values beyond this say nothing useful about a block.
-inline constexpr double kBlockBoundHuge = 1e200;
 
 // Lower bound of the sums of every grid point of `box`, stepped through the
 // rows: an interval that holds the calculated value of every point of the
@@ -29,13 +27,14 @@ inline constexpr double kBlockBoundHuge = 1e200;
 template <class Model>
 bool BlockBoundExceeds(const SearchSeries& d, const typename Model::Rows& rows, const GridBox& box,
                        const SharedLimit& limit, double& reached) {
-    const typename Model::Interval interval(d, rows, box);
+    double c[Model::kCoefficients];
+    Model::Coefficients(box, c);
     const double* meas = d.meas.data();
     double lo = d.first, hi = d.first;
     double bound = 0;
     double l = limit.Get();
     for (int k = 2; k <= d.n; ++k) {
-        interval.Step(k, lo, hi);
+        Model::Step(rows, k, c, lo, hi);
         if (!(hi < kBlockBoundHuge)) {
             reached = 0;
             return false;
@@ -55,6 +54,6 @@ bool BlockBoundExceeds(const SearchSeries& d, const typename Model::Rows& rows, 
 // progress.StopRequested() answers true, with `stopped` set and no winner.
 template <class Model>
 SearchWinner SearchFast(const SearchSeries& d, const GridBox& grid, RunProgress& progress,
-                        int threads);
+                        int threads, VectorLevel vectors = VectorLevel::Best);
 
 }  // namespace tervala

@@ -88,9 +88,10 @@ void SearchAlphaHead(Session& s, RunProgress& progress, const SearchOptions& opt
 
     const HeadSearchData data = MakeHeadSearchData(a);
     const HeadGrid grid;
-    const SearchWinner winner = options.referenceLoop
-                                    ? SearchHeadPlain(data, grid, progress)
-                                    : SearchHeadFast(data, grid, progress, options.threads);
+    const SearchWinner winner =
+        options.referenceLoop
+            ? SearchHeadPlain(data, grid, progress)
+            : SearchHeadFast(data, grid, progress, options.threads, options.vectors);
     if (winner.stopped) {
         s.Flags.RunStopped = true;
         return;

@@ -34,8 +34,8 @@ SearchWinner SearchHeadPlain(const HeadSearchData& data, const HeadGrid& grid,
                              RunProgress& progress);
 // The same winner, best sum and progress lines, found faster (see
 // fast_search.h). threads 0 means one per usable processor.
-SearchWinner SearchHeadFast(const HeadSearchData& data, const HeadGrid& grid,
-                            RunProgress& progress, int threads);
+SearchWinner SearchHeadFast(const HeadSearchData& data, const HeadGrid& grid, RunProgress& progress,
+                            int threads, VectorLevel vectors = VectorLevel::Best);
 
 // Search, reconstruction, statistics, alpha regression and fit file; a
 // search stopped on request sets s.Flags.RunStopped and does nothing more.

@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/fast_exp.h"
 #include "engine/head_search.h"
+#include "engine/lane_bounds.h"
 #include "engine/reservoir_step.h"
 #include "engine/search_grid.h"
 
@@ -33,8 +35,12 @@ struct HeadSearchModel {
     }
 
     // Tiles handed to the threads (every porosity in one), and the coarse
-    // sub-grid of the seed.
-    static constexpr int kTile[3] = {4, 50, 1 << 20};
+    // sub-grid of the seed. Most blocks of a head tile are dropped within a
+    // few rows, so tiles are large and batches are filled to all their lanes
+    // (kFillLanes) by halving their biggest blocks: the few blocks that run
+    // to the last row then share their rows with many others.
+    static constexpr int kTile[3] = {32, 100, 1 << 20};
+    static constexpr int kFillLanes = kLaneBatch;
     static constexpr int kSeedDivisions[3] = {16, 16, 8};
     static constexpr const ProgressMark* kProgress = kHeadProgress;
     static constexpr int kProgressP = kHeadProgressP;
@@ -52,12 +58,26 @@ struct HeadSearchModel {
         return spreadJ >= spreadP ? 1 : 2;
     }
 
+    // What the intervals need of each row (raw pointers, so that code built
+    // for any instruction set can read them).
     struct Rows {
-        explicit Rows(const SearchSeries&) {}
+        explicit Rows(const SearchSeries& d) : delta(d.delta.data()), rech(d.rech.data()) {}
+        const double* delta;
+        const double* rech;
     };
 
+    // What a block's interval step needs of the block: its corners.
+    static constexpr int kCoefficients = 6;
+    static void Coefficients(const GridBox& b, double* c) {
+        const double values[kCoefficients] = {HeadSlope(b.lo[0]),     HeadSlope(b.hi[0]),
+                                              HeadIntercept(b.lo[1]), HeadIntercept(b.hi[1]),
+                                              double(b.lo[2]),        double(b.hi[2])};
+        std::copy(values, values + kCoefficients, c);
+    }
+
     // The interval [lo, hi] that holds the calculated head of every point of
-    // a block of slopes B, intercepts F and porosities P, carried over one step.
+    // a block of slopes B, intercepts F and porosities P, carried over row k's
+    // step.
     //
     // With h the head before the step, alpha = B h + F is positive (B, F > 0
     // and the head never negative), and the step is
@@ -68,62 +88,47 @@ struct HeadSearchModel {
     // as long as E (1 - B h dt) >= B (50 R / P) |g'(alpha)|, with
     // |g'| <= dt^2 / 2; when that holds over the whole interval its ends give
     // the new one. Otherwise the two parts are bounded apart: h E(B h + F)
-    // rises up to h = 1 / (B dt) and falls after it, and the recharge part is
-    // largest at the lowest alpha and smallest at the highest. The computed
-    // ends are widened by a margin far above the rounding of either the ends
-    // or the points.
-    class Interval {
-      public:
-        Interval(const SearchSeries& d, const Rows&, const GridBox& b)
-            : delta_(d.delta.data()),
-              rech_(d.rech.data()),
-              bLo_(HeadSlope(b.lo[0])),
-              bHi_(HeadSlope(b.hi[0])),
-              fLo_(HeadIntercept(b.lo[1])),
-              fHi_(HeadIntercept(b.hi[1])),
-              pLo_(b.lo[2]),
-              pHi_(b.hi[2]) {}
-
-        // [lo, hi] before row k's step becomes the interval after it.
-        void Step(int k, double& lo, double& hi) const {
-            const double dt = delta_[k], R = rech_[k];
-            const double alphaMin = bLo_ * lo + fLo_;
-            const double alphaMax = bHi_ * hi + fHi_;
-            double nlo, nhi;
-            // E(alpha) >= 1 - alpha dt; with 1 - alphaMax dt > 0 both
-            // factors below are positive lower bounds over the block.
-            const double decay = 1 - alphaMax * dt;
-            const double rise = decay * (1 - bHi_ * hi * dt);
-            if (decay > 0 && rise * 0.999 >= bHi_ * (50 * R / pLo_) * dt * dt / 2) {
-                nlo = Next(bHi_, fHi_, pHi_, lo, dt, R);
-                nhi = Next(bLo_, fLo_, pLo_, hi, dt, R);
-            } else {
-                const double eAtLo = std::exp(-(bHi_ * lo + fHi_) * dt);
-                const double eAtHi = std::exp(-alphaMax * dt);
-                nlo = std::min(lo * eAtLo, hi * eAtHi) + Recharge(alphaMax, pHi_, dt, R);
-                const double top = dt > 0 ? std::min(hi, std::max(lo, 1 / (bLo_ * dt))) : hi;
-                nhi = top * std::exp(-(bLo_ * top + fLo_) * dt) + Recharge(alphaMin, pLo_, dt, R);
-            }
-            const double margin =
-                2e-14 * (hi + std::fabs(nhi) + 50 * R / (pLo_ * alphaMin) * (1 + alphaMax * dt)) +
-                1e-300;
-            lo = std::max(0.0, nlo - margin);
-            hi = nhi + margin;
+    // rises up to h = 1 / (B dt) and falls after it (dt = 0 makes that
+    // infinite, and h E = h), and the recharge part is largest at the lowest
+    // alpha and smallest at the highest. The corners differ from exact
+    // arithmetic by a few units in the last place and by the fast
+    // exponential's error, at most kFastExpError E + kFastExpFloor times
+    // h + 50 R / (P alpha); the points by a few units in the last place. The
+    // margin covers both.
+    template <class V>
+    static void Step(const Rows& rows, int k, const V* c, V& lo, V& hi) {
+        const V &bLo = c[0], &bHi = c[1], &fLo = c[2], &fHi = c[3], &pLo = c[4], &pHi = c[5];
+        const V dt = rows.delta[k], R = rows.rech[k];
+        const V alphaMin = bLo * lo + fLo;
+        const V alphaMax = bHi * hi + fHi;
+        // E(alpha) >= 1 - alpha dt; with 1 - alphaMax dt > 0 both factors
+        // below are positive lower bounds over the block.
+        const V decay = 1 - alphaMax * dt;
+        const V rise = decay * (1 - bHi * hi * dt);
+        const auto rising = (decay > 0.0) & (rise * 0.999 >= bHi * (50 * R / pLo) * dt * dt / 2);
+        const V top = Select(rising, hi, Min(hi, Max(lo, 1 / (bLo * dt))));
+        const V alphaLo = bHi * lo + fHi, alphaTop = bLo * top + fLo;
+        const V eLo = FastExp(-alphaLo * dt), eTop = FastExp(-alphaTop * dt);
+        V nlo = lo * eLo + Recharge(eLo, alphaLo, pHi, R);
+        V nhi = top * eTop + Recharge(eTop, alphaTop, pLo, R);
+        if (!All(rising)) {
+            const V eMax = FastExp(-alphaMax * dt), eMin = FastExp(-alphaMin * dt);
+            nlo = Select(rising, nlo, Min(lo * eLo, hi * eMax) + Recharge(eMax, alphaMax, pHi, R));
+            nhi = Select(rising, nhi, top * eTop + Recharge(eMin, alphaMin, pLo, R));
         }
+        const V margin = (2e-14 + kFastExpError) *
+                             (hi + Abs(nhi) + 50 * R / (pLo * alphaMin) * (1 + alphaMax * dt)) +
+                         1e-300;
+        lo = Max(V(0.0), nlo - margin);
+        hi = nhi + margin;
+    }
 
-      private:
-        static double Next(double B, double F, double P, double h, double dt, double R) {
-            return HeadNextSearch(h, HeadAlpha(B, F, h), dt, R, P, kHeadTermWithoutAlpha);
-        }
-        static double Recharge(double alpha, double P, double dt, double R) {
-            const double E = std::exp(-alpha * dt);
-            return (1 - E) * R / (P * alpha / 50);
-        }
-
-        const double* delta_;
-        const double* rech_;
-        const double bLo_, bHi_, fLo_, fHi_, pLo_, pHi_;
-    };
+  private:
+    // The recharge part of the step, (1 - E) R / (P alpha / 50).
+    template <class V>
+    static V Recharge(V E, V alpha, V P, V R) {
+        return (1 - E) * R / (P * alpha / 50);
+    }
 };
 
 }  // namespace tervala

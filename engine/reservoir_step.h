@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include "engine/lane_vector.h"
+
 namespace tervala {
 
 // Discharge analysis: alpha = A * q + C (per time unit, 0 when negative),
@@ -28,15 +30,14 @@ inline double SearchTerm(double meas, double calc, double cap, double capped) {
 // The smallest SearchTerm of any deviation in [devLo, devHi]: a lower bound
 // of the step's term for every grid point of a block whose calculated value
 // lies in the matching interval. Exact squares of the interval's ends, so no
-// rounding margin is needed here.
-inline double LeastSearchTerm(double devLo, double devHi, double cap, double capped) {
-    if (devLo >= cap) return capped;
-    if (devHi < 0) return devHi * devHi;
-    if (devLo > 0) {
-        const double t = devLo * devLo;
-        return devHi >= cap && capped < t ? capped : t;
-    }
-    return 0;
+// rounding margin is needed here. On plain doubles or on lanes of them
+// (lane_vector.h); a deviation that is not a number gives no bound (0).
+template <class V>
+inline V LeastSearchTerm(V devLo, V devHi, double cap, double capped) {
+    const V low = devLo * devLo;
+    V term = Select(devLo > 0.0, Select((devHi >= cap) & (low > capped), V(capped), low), V(0.0));
+    term = Select(devHi < 0.0, devHi * devHi, term);
+    return Select(devLo >= cap, V(capped), term);
 }
 
 // Head analysis: alpha = B * h + F (0 when negative); h becomes the head at

@@ -47,12 +47,18 @@ struct GridBox {
     }
 };
 
+// The vector instructions the fast search bounds its blocks with: the widest
+// the processor has (Best), or at most AVX-512, AVX2, or those every x86-64
+// processor has (Baseline). The result never depends on it.
+enum class VectorLevel { Best, Avx512, Avx2, Baseline };
+
 // How an analysis searches: the result never depends on it.
 struct SearchOptions {
     int threads = 0;  // 0: one per processor the program may use
     // Run the plain grid loop instead of the fast search. Both give the same
     // winner and the same best sum; the plain loop is the reference.
     bool referenceLoop = false;
+    VectorLevel vectors = VectorLevel::Best;
 };
 
 // Where a search reports its progress: the grid positions (i, j) and the

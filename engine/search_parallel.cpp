@@ -1,11 +1,12 @@
 #include "engine/search_parallel.h"
 
+#include <sched.h>
+
 #include <algorithm>
 #include <cmath>
 #include <condition_variable>
 #include <exception>
 #include <mutex>
-#include <sched.h>
 #include <thread>
 #include <vector>
 
@@ -21,6 +22,8 @@ void SharedLimit::Lower(double completeSum) {
            !limit_.compare_exchange_weak(current, completeSum, std::memory_order_relaxed)) {
     }
 }
+
+double CurrentLimit(const SharedLimit& limit) { return limit.Get(); }
 
 int UsableProcessors() {
 #ifdef __linux__
@@ -88,9 +91,8 @@ bool RunTiles(int64_t tileCount, int threads,
     {
         std::unique_lock<std::mutex> lock(mutex);
         while (prefix < tileCount && !failure && !stopped) {
-            changed.wait(lock, [&] {
-                return failure || stopped || (prefix < tileCount && done[prefix]);
-            });
+            changed.wait(
+                lock, [&] { return failure || stopped || (prefix < tileCount && done[prefix]); });
             if (failure || stopped) break;
             while (prefix < tileCount && done[prefix]) ++prefix;
             lock.unlock();

@@ -23,18 +23,27 @@ uint64_t Bits(double v) {
     return b;
 }
 
-template <typename Search, typename Grid, typename Data>
-void ExpectFastIsPlain(Search plainSearch, Search fastSearch, const Data& d, const Grid& grid,
+// The fast search on all cores with the widest vectors the processor has, and
+// on one thread with each narrower instruction set forced, as on a processor
+// without AVX-512 or AVX2.
+const std::pair<int, VectorLevel> kFastRuns[] = {{0, VectorLevel::Best},
+                                                 {1, VectorLevel::Best},
+                                                 {1, VectorLevel::Avx2},
+                                                 {1, VectorLevel::Baseline}};
+
+template <typename Plain, typename Fast, typename Grid>
+void ExpectFastIsPlain(Plain plainSearch, Fast fastSearch, const SearchSeries& d, const Grid& grid,
                        const std::string& name) {
     SCOPED_TRACE(name);
     RecordingProgress plainLines;
-    const SearchWinner plain = plainSearch(d, grid, plainLines, 0);
-    for (int threads : {0, 1}) {
+    const SearchWinner plain = plainSearch(d, grid, plainLines);
+    for (auto [threads, vectors] : kFastRuns) {
         RecordingProgress lines;
-        const SearchWinner fast = fastSearch(d, grid, lines, threads);
+        const SearchWinner fast = fastSearch(d, grid, lines, threads, vectors);
         EXPECT_EQ((std::tuple{fast.taken, fast.i, fast.j, fast.p, Bits(fast.bestSsq), lines.lines}),
                   (std::tuple{plain.taken, plain.i, plain.j, plain.p, Bits(plain.bestSsq),
-                              plainLines.lines}));
+                              plainLines.lines}))
+            << threads << " threads, vectors " << int(vectors);
     }
     EXPECT_EQ(plain.taken, name.find("NoneTaken") == std::string::npos);
 }
@@ -44,11 +53,14 @@ std::string Name(int shape, int n) {
     return names[shape] + std::to_string(n);
 }
 
-SearchWinner DischargePlain(const SearchSeries& d, const DischargeGrid& g, RunProgress& p, int) {
-    return SearchDischargePlain(d, g, p);
-}
-SearchWinner HeadPlain(const SearchSeries& d, const HeadGrid& g, RunProgress& p, int) {
-    return SearchHeadPlain(d, g, p);
+// A window of the head grid around (ti, tj, tp): the plain loop over the
+// whole grid takes minutes.
+HeadGrid Around(int ti, int tj, int tp) {
+    HeadGrid g;
+    g.iFirst = std::max(1, ti - 12), g.iLast = std::min(500, ti + 12);
+    g.jFirst = std::max(1, tj - 40), g.jLast = std::min(1000, tj + 40);
+    g.pFirst = std::max(1, tp - 15), g.pLast = std::min(100, tp + 15);
+    return g;
 }
 
 TEST(FastSearch, BothGiveThePlainLoopsWinner) {
@@ -58,7 +70,7 @@ TEST(FastSearch, BothGiveThePlainLoopsWinner) {
             const int ti = 1 + static_cast<int>(seed * 7919 % 1000),
                       tj = 1 + static_cast<int>(seed * 104729 % 1500);
             const auto d = testing::MakeDischarge(n, Shape(shape), seed++, ti, tj);
-            ExpectFastIsPlain(DischargePlain, SearchDischargeFast, d, DischargeGrid{},
+            ExpectFastIsPlain(SearchDischargePlain, SearchDischargeFast, d, DischargeGrid{},
                               Name(shape, n));
         }
         for (int n : {3, 12}) {
@@ -66,15 +78,24 @@ TEST(FastSearch, BothGiveThePlainLoopsWinner) {
                       tj = 1 + static_cast<int>(seed * 104729 % 1000),
                       tp = 1 + static_cast<int>(seed * 31 % 100);
             const auto d = testing::MakeHead(n, Shape(shape), seed++, ti, tj, tp);
-            // A window of the grid around the point the series was made from:
-            // the plain loop over the whole grid takes minutes.
-            HeadGrid g;
-            g.iFirst = std::max(1, ti - 12), g.iLast = std::min(500, ti + 12);
-            g.jFirst = std::max(1, tj - 40), g.jLast = std::min(1000, tj + 40);
-            g.pFirst = std::max(1, tp - 15), g.pLast = std::min(100, tp + 15);
-            ExpectFastIsPlain(HeadPlain, SearchHeadFast, d, g, Name(shape, n));
+            ExpectFastIsPlain(SearchHeadPlain, SearchHeadFast, d, Around(ti, tj, tp),
+                              Name(shape, n));
         }
     }
+}
+
+// Flat landscapes, where most grid points come close to the best sum: a
+// head with alpha of 1 to 10 per time unit, where porosity and alpha trade
+// against each other, and a noisy discharge of 60 rows.
+TEST(FastSearch, FlatLandscapesGiveThePlainLoopsWinner) {
+    for (auto [ti, tj, tp] : {std::tuple{300, 600, 2}, {450, 200, 1}}) {
+        const auto d = testing::MakeHead(40, Shape::Noisy, ti, ti, tj, tp);
+        ExpectFastIsPlain(SearchHeadPlain, SearchHeadFast, d, Around(ti, tj, tp), "flat head");
+    }
+    DischargeGrid g;
+    g.iFirst = 900;  // the best lies on the grid's edge
+    ExpectFastIsPlain(SearchDischargePlain, SearchDischargeFast,
+                      testing::MakeDischarge(60, Shape::Noisy, 5, 1000, 480), g, "flat discharge");
 }
 
 // Regression: a deviation equal to the cap must count as capped, in the
@@ -88,7 +109,7 @@ TEST(FastSearch, ADeviationExactlyAtTheCapCountsAsCapped) {
     d.delta = {0, 0, 0, 0};
     d.rech = {0, 7, 7, 7};
     d.meas = {0, 0.5, 0.5 + kDischargeDeviationCap, 0.5};
-    ExpectFastIsPlain(DischargePlain, SearchDischargeFast, d, DischargeGrid{}, "discharge");
+    ExpectFastIsPlain(SearchDischargePlain, SearchDischargeFast, d, DischargeGrid{}, "discharge");
     RecordingProgress p;
     const SearchWinner w = SearchDischargeFast(d, DischargeGrid{}, p, 0);
     EXPECT_EQ((std::tuple{w.bestSsq, w.i, w.j}), (std::tuple{kDischargeCappedTerm, 1, 1}));
@@ -97,7 +118,7 @@ TEST(FastSearch, ADeviationExactlyAtTheCapCountsAsCapped) {
     d.meas = {0, 100, 100 + kHeadDeviationCap, 100};
     HeadGrid g;
     g.iLast = 20, g.jLast = 30, g.pLast = 10;
-    ExpectFastIsPlain(HeadPlain, SearchHeadFast, d, g, "head");
+    ExpectFastIsPlain(SearchHeadPlain, SearchHeadFast, d, g, "head");
     EXPECT_EQ(SearchHeadFast(d, g, p, 1).bestSsq, kHeadCappedTerm);
 }
 

@@ -1,0 +1,63 @@
+// A fast exponential for the fast search's bounds, e^x for x <= 0 (the
+// search only ever takes e^(-alpha dt)), on plain doubles or on lanes of them
+// (lane_vector.h). It is never used for a sum the search reports: those come
+// from the plain loop's own step and std::exp. It only has to be close, with
+// a proven bound:
+//
+//   |FastExp(x) - e^x| <= kFastExpError * e^x + kFastExpFloor   for every x <= 0,
+//
+// and a result that is not a number for an x that is not a number.
+//
+// Why the bound holds. Below -708 the argument is raised to -708: e^x is then
+// below 2^-1021, which kFastExpFloor covers, and the result stays a normal
+// number. Otherwise x = n ln2 + r with n = round(x / ln2) (rounded through
+// the 1.5 * 2^52 shift; a last-place error in x / ln2 can only make |r| a
+// few 1e-13 larger than ln2 / 2, so |r| <= 0.3466), and e^x = 2^n e^r:
+// - r is exact but for about 1e-16: n ln2hi is exact (ln2hi has 32
+//   significant bits and |n| <= 1022), x - n ln2hi is exact (Sterbenz: both
+//   are within a factor 2 of each other, or n = 0), and the rest, n ln2lo
+//   and the last subtraction, round by at most 2^-53 |r| + 3e-23; ln2hi +
+//   ln2lo differs from ln2 by less than 1e-26. The relative error this
+//   carries into e^r is below 5e-17.
+// - e^r is the Taylor polynomial of degree 9; its remainder is
+//   e^xi r^10 / 10! with |xi| <= |r|, relative to e^r at most
+//   e^(2 * 0.3466) 0.3466^10 / 10! < 1.39e-11.
+// - Horner's rule in doubles adds at most 2 * 9 roundings of 2^-53 each to
+//   sums of positive-or-alternating terms bounded by e^|r| <= e^0.3466 against
+//   a value of at least e^-0.3466: relative at most 18 * 1.12e-16 * 2.0 < 4.1e-15;
+//   the coefficients 1/k!, rounded to doubles, add at most 2^-53 * e^0.6932 < 2.3e-16.
+// - Multiplying by 2^n (n in [-1021, 0], the polynomial >= 0.7) is exact.
+// Together below 1.4e-11 + 5e-15; kFastExpError leaves room above that.
+#pragma once
+
+#include "engine/lane_vector.h"
+
+namespace tervala {
+
+inline constexpr double kFastExpError = 2e-11;
+inline constexpr double kFastExpFloor = 1e-300;
+
+template <class V>
+inline V FastExp(V x) {
+    constexpr double kLog2e = 1.4426950408889634;
+    constexpr double kLn2Hi = 6.93147180369123816490e-01;  // 32 significant bits
+    constexpr double kLn2Lo = 1.90821492927058770002e-10;
+    constexpr double kShift = 0x1.8p52;
+    // Raised to -708; a number that is not one stays what it is.
+    x = Select(x < -708.0, V(-708.0), x);
+    const V n = (x * kLog2e + kShift) - kShift;
+    const V r = (x - n * kLn2Hi) - n * kLn2Lo;
+    V p = 1.0 / 362880;
+    p = p * r + 1.0 / 40320;
+    p = p * r + 1.0 / 5040;
+    p = p * r + 1.0 / 720;
+    p = p * r + 1.0 / 120;
+    p = p * r + 1.0 / 24;
+    p = p * r + 1.0 / 6;
+    p = p * r + 0.5;
+    p = p * r + 1.0;
+    p = p * r + 1.0;
+    return p * Pow2(n);
+}
+
+}  // namespace tervala

@@ -1,0 +1,122 @@
+// Block bounds of many blocks at once: a batch of blocks of the grid (a
+// block may be one grid point) is stepped through the rows together, each
+// block in one lane of the vector registers, with the model's interval step
+// (Model::Step) and the least term of each row, exactly as BlockBoundExceeds
+// does for one block. A lane leaves the batch as soon as its bound exceeds
+// the limit, and lanes still running are moved together so that the
+// registers stay full.
+//
+// The kernel is built once for each instruction set (lane_bounds_*.cpp) and
+// chosen when the search starts. Those files only read raw arrays and call
+// templates of their own lane type, so that no code built for a wider
+// instruction set is shared with the rest of the program.
+#pragma once
+
+#include "engine/lane_vector.h"
+#include "engine/reservoir_step.h"
+#include "engine/search_grid.h"
+
+namespace tervala {
+
+class SharedLimit;
+// The limit's current value (a function of its own, built for every processor).
+double CurrentLimit(const SharedLimit& limit);
+
+inline constexpr int kLaneBatch = 64;
+// Values beyond this say nothing useful about a block.
+inline constexpr double kBlockBoundHuge = 1e200;
+
+// What the kernel reads and writes: the blocks' coefficients (Model::Coefficients)
+// and, per block, what became of it.
+template <class Model>
+struct LaneBatch {
+    int count = 0;  // blocks in the batch, at most kLaneBatch
+    alignas(64) double coef[Model::kCoefficients][kLaneBatch];
+    // Filled by the kernel, per block: -1 when its bound exceeded the limit,
+    // else its bound over all rows (0 when its interval grew too wide to
+    // say anything).
+    double reached[kLaneBatch];
+
+    // The kernel's own lanes: interval, bound so far, and the block held.
+    alignas(64) double lo[kLaneBatch], hi[kLaneBatch], bound[kLaneBatch];
+    int block[kLaneBatch];
+};
+
+// Bounds every block of the batch over rows 2..n of the observed series
+// `meas`, starting from the first row's value.
+template <class Model>
+using BoundLanesFn = void (*)(const double* meas, int n, double first,
+                              const typename Model::Rows& rows, LaneBatch<Model>& batch,
+                              const SharedLimit& limit);
+
+// The kernel for `level`, or the widest below it that the processor has.
+template <class Model>
+BoundLanesFn<Model> ChooseBoundLanes(VectorLevel level);
+// The kernel of each instruction set.
+template <class Model>
+BoundLanesFn<Model> BoundLanesAvx512();
+template <class Model>
+BoundLanesFn<Model> BoundLanesAvx2();
+template <class Model>
+BoundLanesFn<Model> BoundLanesBaseline();
+
+// The vector level ChooseBoundLanes settles on.
+VectorLevel UsableVectorLevel(VectorLevel level);
+
+// The kernel itself, on lanes of type V.
+template <class Model, class V>
+void BoundLanes(const double* meas, int n, double first, const typename Model::Rows& rows,
+                LaneBatch<Model>& b, const SharedLimit& limit) {
+    constexpr int W = V::kWidth;
+    constexpr int K = Model::kCoefficients;
+    int count = b.count;
+    for (int lane = 0; lane < count; ++lane) {
+        b.lo[lane] = b.hi[lane] = first;
+        b.bound[lane] = 0;
+        b.block[lane] = lane;
+    }
+    // Lanes past the last block repeat the first, so every lane holds numbers.
+    auto pad = [&] {
+        for (int lane = count; lane % W != 0; ++lane) {
+            for (int q = 0; q < K; ++q) b.coef[q][lane] = b.coef[q][0];
+            b.lo[lane] = b.lo[0], b.hi[lane] = b.hi[0], b.bound[lane] = b.bound[0];
+        }
+    };
+    pad();
+    for (int k = 2; k <= n && count > 0; ++k) {
+        const double l = CurrentLimit(limit);
+        const V m = meas[k];
+        bool leaving = false;
+        for (int at = 0; at < count; at += W) {
+            V c[K];
+            for (int q = 0; q < K; ++q) c[q] = V::Load(&b.coef[q][at]);
+            V lo = V::Load(&b.lo[at]), hi = V::Load(&b.hi[at]);
+            Model::Step(rows, k, c, lo, hi);
+            const V bound = V::Load(&b.bound[at]) +
+                            LeastSearchTerm(m - hi, m - lo, Model::kCap, Model::kCapped);
+            lo.Store(&b.lo[at]);
+            hi.Store(&b.hi[at]);
+            bound.Store(&b.bound[at]);
+            leaving = leaving || Any((bound > l) | !(hi < kBlockBoundHuge));
+        }
+        if (!leaving) continue;
+        // A lane leaves: its block's outcome is written, the last lane moves
+        // into its place.
+        for (int lane = 0; lane < count;) {
+            const bool exceeds = b.bound[lane] > l;
+            if (!exceeds && b.hi[lane] < kBlockBoundHuge) {
+                ++lane;
+                continue;
+            }
+            b.reached[b.block[lane]] = exceeds ? -1 : 0;
+            --count;
+            for (int q = 0; q < K; ++q) b.coef[q][lane] = b.coef[q][count];
+            b.lo[lane] = b.lo[count], b.hi[lane] = b.hi[count], b.bound[lane] = b.bound[count];
+            b.block[lane] = b.block[count];
+        }
+        if (count > 0) pad();
+    }
+    for (int lane = 0; lane < count; ++lane) b.reached[b.block[lane]] = b.bound[lane];
+}
+
+}  // namespace tervala
