@@ -128,6 +128,55 @@ struct DischargeSearchModel {
         hi = nhi + margin;
     }
 
+    // One grid point (A, C) carried over row k's step as a midpoint m and a
+    // radius r: the plain loop's discharge lies in [m - r, m + r]. One fast
+    // exponential per step, where the interval of a one-point block needs
+    // two or three.
+    //
+    // m follows the step with the fast exponential. The plain loop's value q
+    // moves away from it by at most L r + e, L being the largest slope of
+    // the exact step over [m - r, m + r] and e the two evaluations' own
+    // errors at q and at m.
+    // - Slope: where alpha > 0 the step's slope is E(q) (1 - (q - R) A dt);
+    //   over the interval alpha lies within A r + da of its value a at m (da:
+    //   the rounding of a), so E(q) <= E(a) e^s with s = (A r + da) dt, and
+    //   e^s <= 1 + 2 s for s <= 1 (a larger s gives no bound: r becomes
+    //   infinite); s also holds the rounding of alpha dt. E(a) <= (FastExp + kFastExpFloor) (1 + 2
+    //   kFastExpError). |1 - (q - R) A dt| <= |1 - x| + A r dt with x = (m - R) A dt, plus its
+    //   rounding. Where alpha can be 0 the step is q' = q, slope 1.
+    // - Errors: both evaluations differ from the exact step by their
+    //   exponential's error (the fast one's bound, std::exp's one unit in the
+    //   last place) times |q - R| <= |q| + R, by the rounding of a and of
+    //   alpha dt carried through E (E alpha dt <= 1/e, E dt |A q| <= 1/e +
+    //   dt |C|) and by a few roundings of the values themselves:
+    //   together below (kFastExpError + 64 u (1 + dt |C|)) (|m| + r + R),
+    //   u = 2^-53, with 1e-300 for the exponential's floor.
+    // r is rounded up, and widened so that m - r and m + r round outward.
+    static constexpr int kPointCoefficients = 2;
+    static void PointCoefficients(int i, int j, int /*p*/, double* c) {
+        c[0] = DischargeSlope(i);
+        c[1] = DischargeIntercept(j);
+    }
+    template <class V>
+    static void PointStep(const Rows& rows, int k, const V* c, V& m, V& r) {
+        constexpr double u = 0x1p-53;
+        const V &A = c[0], &C = c[1];
+        const V dt = rows.delta[k], R = rows.rech[k];
+        const V a = A * m + C;
+        const V E = FastExp(-Select(a < 0.0, V(0.0), a) * dt);
+        const V next = m * E + (1 - E) * R;
+        const V da = 2 * u * (Abs(A * m) + Abs(a));
+        const V s = (A * r + da + 2 * u * Abs(a)) * dt;
+        const V x = (m - R) * A * dt;
+        V slope = (E + kFastExpFloor) * (1 + 2 * kFastExpError) * (1 + 2 * s) *
+                  (Abs(1 - x) + A * r * dt + 4 * u * (1 + Abs(x)));
+        slope = Select(a - A * r - da <= 0.0, Max(slope, V(1.0)), slope);
+        const V error = (kFastExpError + 64 * u * (1 + dt * Abs(C))) * (Abs(m) + r + R) + 1e-300;
+        const V radius = (slope * r + error) * (1 + 16 * u);
+        m = next;
+        r = Select(s <= 1.0, radius + 4 * u * (Abs(next) + radius), V(INFINITY));
+    }
+
   private:
     // The step at one corner of a block, with the fast exponential.
     template <class V>

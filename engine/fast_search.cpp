@@ -49,14 +49,14 @@ template <class Model>
 class TileSearch {
   public:
     TileSearch(const SearchSeries& d, const typename Model::Rows& rows, const GridBox& grid,
-               SharedLimit& limit, Candidate& best, double typical, BoundLanesFn<Model> bound)
+               SharedLimit& limit, Candidate& best, double typical, LaneKernels<Model> kernels)
         : d_(d),
           rows_(rows),
           grid_(grid),
           limit_(limit),
           best_(best),
           typical_(typical),
-          bound_(bound) {}
+          kernels_(kernels) {}
 
     void Search(const GridBox& tile) {
         blocks_.push_back(tile);
@@ -82,15 +82,15 @@ class TileSearch {
             Halve(taken_[biggest], second);
             taken_.push_back(second);
         }
-        batch_.count = static_cast<int>(taken_.size());
+        // Single grid points and blocks go through their own kernels.
+        std::stable_partition(taken_.begin(), taken_.end(),
+                              [](const GridBox& b) { return b.Points() == 1; });
+        const size_t points = std::count_if(taken_.begin(), taken_.end(),
+                                            [](const GridBox& b) { return b.Points() == 1; });
+        Bound(0, points, kernels_.points);
+        Bound(points, taken_.size(), kernels_.blocks);
         for (size_t t = 0; t < taken_.size(); ++t) {
-            double c[Model::kCoefficients];
-            Model::Coefficients(taken_[t], c);
-            for (int q = 0; q < Model::kCoefficients; ++q) batch_.coef[q][t] = c[q];
-        }
-        bound_(d_.meas.data(), d_.n, d_.first, rows_, batch_, limit_);
-        for (size_t t = 0; t < taken_.size(); ++t) {
-            const double reached = batch_.reached[t];
+            const double reached = reached_[t];
             if (reached < 0) continue;
             const GridBox& b = taken_[t];
             if (b.Points() == 1) {
@@ -110,6 +110,24 @@ class TileSearch {
                 Cut(b, reached * 3 < l ? 3 : reached * 1.5 < l ? 2 : 1);
             }
         }
+    }
+
+    // Bounds taken_[from..to), all points or all blocks, into reached_.
+    void Bound(size_t from, size_t to, BoundLanesFn<Model> kernel) {
+        if (from == to) return;
+        batch_.count = static_cast<int>(to - from);
+        for (size_t t = from; t < to; ++t) {
+            const GridBox& b = taken_[t];
+            double c[Model::kCoefficients] = {};
+            if (b.Points() == 1) {
+                Model::PointCoefficients(b.lo[0], b.lo[1], b.lo[2], c);
+            } else {
+                Model::Coefficients(b, c);
+            }
+            for (int q = 0; q < Model::kCoefficients; ++q) batch_.coef[q][t - from] = c[q];
+        }
+        kernel(d_.meas.data(), d_.n, d_.first, rows_, batch_, limit_);
+        std::copy(batch_.reached, batch_.reached + (to - from), reached_ + from);
     }
 
     void Halve(GridBox& first, GridBox& second) const {
@@ -149,9 +167,10 @@ class TileSearch {
     SharedLimit& limit_;
     Candidate& best_;
     double typical_;
-    BoundLanesFn<Model> bound_;
+    LaneKernels<Model> kernels_;
     std::vector<GridBox> blocks_, taken_;
     LaneBatch<Model> batch_;
+    double reached_[kLaneBatch];
 };
 
 // A bound to start from: the best of a coarse sub-grid, improved by a local
@@ -222,7 +241,7 @@ SearchWinner SearchFast(const SearchSeries& d, const GridBox& grid, RunProgress&
     for (int k = 1; k <= d.n; ++k) typical += d.meas[k];
     typical = d.n > 0 ? typical / d.n : 1;
     const typename Model::Rows rows(d);
-    const BoundLanesFn<Model> bound = ChooseBoundLanes<Model>(vectors);
+    const LaneKernels<Model> kernels = ChooseLaneKernels<Model>(vectors);
 
     int tiles[3];
     for (int a = 0; a < 3; ++a) tiles[a] = (grid.Count(a) + Model::kTile[a] - 1) / Model::kTile[a];
@@ -237,7 +256,7 @@ SearchWinner SearchFast(const SearchSeries& d, const GridBox& grid, RunProgress&
             box.lo[a] = grid.lo[a] + static_cast<int>(at[a]) * Model::kTile[a];
             box.hi[a] = std::min(grid.hi[a], box.lo[a] + Model::kTile[a] - 1);
         }
-        TileSearch<Model>(d, rows, grid, limit, best[worker], typical, bound).Search(box);
+        TileSearch<Model>(d, rows, grid, limit, best[worker], typical, kernels).Search(box);
     };
 
     // Progress lines in loop order: a line is due once every tile row up to

@@ -123,6 +123,50 @@ struct HeadSearchModel {
         hi = nhi + margin;
     }
 
+    // One grid point (B, F, P) carried over row k's step as a midpoint m and
+    // a radius r: the plain loop's head lies in [m - r, m + r]. One fast
+    // exponential per step. As for a discharge point
+    // (DischargeSearchModel::PointStep), r grows by the step's largest slope
+    // over the interval times r, plus both evaluations' own errors.
+    // - Slope: h' = h E(alpha) + (50 R / P) g(alpha) with g = (1 - E) / alpha
+    //   has the slope E (1 - B h dt) - (50 R / P) B dt^2 phi(alpha dt), where
+    //   phi(y) = (1 - e^-y (1 + y)) / y^2 lies in (0, min(1/2, 1/y^2)]. The
+    //   head is never negative, so alpha >= F > 0, and over the interval
+    //   alpha lies within B r + da of its value a at m: E(h) <= E(a) e^s,
+    //   s = (B r + da) dt, and y >= (a - B r - da) dt.
+    // - Errors: the head part as for the discharge; the recharge part moves
+    //   by the exponential's error times 50 R / (P alpha), by the rounding of
+    //   alpha dt times E dt 50 R / P, and by a few roundings of itself.
+    static constexpr int kPointCoefficients = 3;
+    static void PointCoefficients(int i, int j, int p, double* c) {
+        c[0] = HeadSlope(i);
+        c[1] = HeadIntercept(j);
+        c[2] = p;
+    }
+    template <class V>
+    static void PointStep(const Rows& rows, int k, const V* c, V& m, V& r) {
+        constexpr double u = 0x1p-53;
+        const V &B = c[0], &F = c[1], &P = c[2];
+        const V dt = rows.delta[k], R = rows.rech[k];
+        const V a = B * m + F;
+        const V E = FastExp(-a * dt);
+        const V recharge = Recharge(E, a, P, R);
+        const V next = m * E + recharge;
+        const V da = 2 * u * (Abs(B * m) + Abs(a));
+        const V s = (B * r + da + 2 * u * a) * dt;
+        const V alphaMin = Max(F, a - B * r - da);
+        const V y = alphaMin * dt;
+        const V full = 50 * R / P;
+        const V slope = (E + kFastExpFloor) * (1 + 2 * kFastExpError) * (1 + 2 * s) *
+                            (Abs(1 - B * m * dt) + B * r * dt + 4 * u * (1 + B * Abs(m) * dt)) +
+                        full * B * dt * dt * Min(V(0.5), 1 / (y * y)) * (1 + 8 * u);
+        const V error = (kFastExpError + 64 * u) * (Abs(m) + r + full / alphaMin) +
+                        64 * u * (Abs(recharge) + dt * full) + 1e-300;
+        const V radius = (slope * r + error) * (1 + 16 * u);
+        m = next;
+        r = Select(s <= 1.0, radius + 4 * u * (Abs(next) + radius), V(INFINITY));
+    }
+
   private:
     // The recharge part of the step, (1 - E) R / (P alpha / 50).
     template <class V>

@@ -22,18 +22,18 @@ VectorLevel UsableVectorLevel(VectorLevel level) {
 }
 
 template <class Model>
-BoundLanesFn<Model> ChooseBoundLanes(VectorLevel level) {
+LaneKernels<Model> ChooseLaneKernels(VectorLevel level) {
     switch (UsableVectorLevel(level)) {
         case VectorLevel::Avx512:
-            return BoundLanesAvx512<Model>();
+            return LaneKernelsAvx512<Model>();
         case VectorLevel::Avx2:
-            return BoundLanesAvx2<Model>();
+            return LaneKernelsAvx2<Model>();
         default:
-            return BoundLanesBaseline<Model>();
+            return LaneKernelsBaseline<Model>();
     }
 }
 
-template BoundLanesFn<DischargeSearchModel> ChooseBoundLanes<DischargeSearchModel>(VectorLevel);
-template BoundLanesFn<HeadSearchModel> ChooseBoundLanes<HeadSearchModel>(VectorLevel);
+template LaneKernels<DischargeSearchModel> ChooseLaneKernels<DischargeSearchModel>(VectorLevel);
+template LaneKernels<HeadSearchModel> ChooseLaneKernels<HeadSearchModel>(VectorLevel);
 
 }  // namespace tervala

@@ -48,30 +48,39 @@ template <class Model>
 using BoundLanesFn = void (*)(const double* meas, int n, double first,
                               const typename Model::Rows& rows, LaneBatch<Model>& batch,
                               const SharedLimit& limit);
+// The kernels for blocks and for single grid points.
+template <class Model>
+struct LaneKernels {
+    BoundLanesFn<Model> blocks;
+    BoundLanesFn<Model> points;
+};
 
-// The kernel for `level`, or the widest below it that the processor has.
+// The kernels for `level`, or the widest below it that the processor has.
 template <class Model>
-BoundLanesFn<Model> ChooseBoundLanes(VectorLevel level);
-// The kernel of each instruction set.
+LaneKernels<Model> ChooseLaneKernels(VectorLevel level);
+// The kernels of each instruction set.
 template <class Model>
-BoundLanesFn<Model> BoundLanesAvx512();
+LaneKernels<Model> LaneKernelsAvx512();
 template <class Model>
-BoundLanesFn<Model> BoundLanesAvx2();
+LaneKernels<Model> LaneKernelsAvx2();
 template <class Model>
-BoundLanesFn<Model> BoundLanesBaseline();
+LaneKernels<Model> LaneKernelsBaseline();
 
 // The vector level ChooseBoundLanes settles on.
 VectorLevel UsableVectorLevel(VectorLevel level);
 
-// The kernel itself, on lanes of type V.
-template <class Model, class V>
+// The kernel itself, on lanes of type V: blocks (Model::Coefficients) with
+// the interval [lo, hi], or single grid points (Model::PointCoefficients)
+// with a midpoint and radius, kept in lo and hi.
+template <class Model, class V, bool Points>
 void BoundLanes(const double* meas, int n, double first, const typename Model::Rows& rows,
                 LaneBatch<Model>& b, const SharedLimit& limit) {
     constexpr int W = V::kWidth;
-    constexpr int K = Model::kCoefficients;
+    constexpr int K = Points ? Model::kPointCoefficients : Model::kCoefficients;
     int count = b.count;
     for (int lane = 0; lane < count; ++lane) {
-        b.lo[lane] = b.hi[lane] = first;
+        b.lo[lane] = first;
+        b.hi[lane] = Points ? 0 : first;
         b.bound[lane] = 0;
         b.block[lane] = lane;
     }
@@ -90,12 +99,21 @@ void BoundLanes(const double* meas, int n, double first, const typename Model::R
         for (int at = 0; at < count; at += W) {
             V c[K];
             for (int q = 0; q < K; ++q) c[q] = V::Load(&b.coef[q][at]);
-            V lo = V::Load(&b.lo[at]), hi = V::Load(&b.hi[at]);
-            Model::Step(rows, k, c, lo, hi);
+            V s0 = V::Load(&b.lo[at]), s1 = V::Load(&b.hi[at]);
+            V lo, hi;
+            if constexpr (Points) {
+                Model::PointStep(rows, k, c, s0, s1);
+                lo = s0 - s1;
+                hi = s0 + s1;
+            } else {
+                Model::Step(rows, k, c, s0, s1);
+                lo = s0;
+                hi = s1;
+            }
             const V bound = V::Load(&b.bound[at]) +
                             LeastSearchTerm(m - hi, m - lo, Model::kCap, Model::kCapped);
-            lo.Store(&b.lo[at]);
-            hi.Store(&b.hi[at]);
+            s0.Store(&b.lo[at]);
+            s1.Store(&b.hi[at]);
             bound.Store(&b.bound[at]);
             leaving = leaving || Any((bound > l) | !(hi < kBlockBoundHuge));
         }
@@ -104,7 +122,8 @@ void BoundLanes(const double* meas, int n, double first, const typename Model::R
         // into its place.
         for (int lane = 0; lane < count;) {
             const bool exceeds = b.bound[lane] > l;
-            if (!exceeds && b.hi[lane] < kBlockBoundHuge) {
+            const double hi = Points ? b.lo[lane] + b.hi[lane] : b.hi[lane];
+            if (!exceeds && hi < kBlockBoundHuge) {
                 ++lane;
                 continue;
             }

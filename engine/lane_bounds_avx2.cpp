@@ -10,10 +10,11 @@ struct Avx2Lanes {};
 }  // namespace
 
 template <class Model>
-BoundLanesFn<Model> BoundLanesAvx2() {
-    return &BoundLanes<Model, Lanes<4, Avx2Lanes>>;
+LaneKernels<Model> LaneKernelsAvx2() {
+    using V = Lanes<4, Avx2Lanes>;
+    return {&BoundLanes<Model, V, false>, &BoundLanes<Model, V, true>};
 }
-template BoundLanesFn<DischargeSearchModel> BoundLanesAvx2<DischargeSearchModel>();
-template BoundLanesFn<HeadSearchModel> BoundLanesAvx2<HeadSearchModel>();
+template LaneKernels<DischargeSearchModel> LaneKernelsAvx2<DischargeSearchModel>();
+template LaneKernels<HeadSearchModel> LaneKernelsAvx2<HeadSearchModel>();
 
 }  // namespace tervala

@@ -10,10 +10,11 @@ struct Avx512Lanes {};
 }  // namespace
 
 template <class Model>
-BoundLanesFn<Model> BoundLanesAvx512() {
-    return &BoundLanes<Model, Lanes<8, Avx512Lanes>>;
+LaneKernels<Model> LaneKernelsAvx512() {
+    using V = Lanes<8, Avx512Lanes>;
+    return {&BoundLanes<Model, V, false>, &BoundLanes<Model, V, true>};
 }
-template BoundLanesFn<DischargeSearchModel> BoundLanesAvx512<DischargeSearchModel>();
-template BoundLanesFn<HeadSearchModel> BoundLanesAvx512<HeadSearchModel>();
+template LaneKernels<DischargeSearchModel> LaneKernelsAvx512<DischargeSearchModel>();
+template LaneKernels<HeadSearchModel> LaneKernelsAvx512<HeadSearchModel>();
 
 }  // namespace tervala

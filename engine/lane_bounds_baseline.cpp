@@ -11,10 +11,11 @@ struct BaselineLanes {};
 }  // namespace
 
 template <class Model>
-BoundLanesFn<Model> BoundLanesBaseline() {
-    return &BoundLanes<Model, Lanes<2, BaselineLanes>>;
+LaneKernels<Model> LaneKernelsBaseline() {
+    using V = Lanes<2, BaselineLanes>;
+    return {&BoundLanes<Model, V, false>, &BoundLanes<Model, V, true>};
 }
-template BoundLanesFn<DischargeSearchModel> BoundLanesBaseline<DischargeSearchModel>();
-template BoundLanesFn<HeadSearchModel> BoundLanesBaseline<HeadSearchModel>();
+template LaneKernels<DischargeSearchModel> LaneKernelsBaseline<DischargeSearchModel>();
+template LaneKernels<HeadSearchModel> LaneKernelsBaseline<HeadSearchModel>();
 
 }  // namespace tervala

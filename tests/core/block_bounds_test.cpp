@@ -1,8 +1,9 @@
 // Properties the fast searches rest on: the fast exponential's error bound,
-// and the block intervals of both models: on random series and small blocks,
-// every grid point's discharge or head lies inside the block's interval at
-// every row, and the vector kernels bound a batch of blocks exactly as the
-// one-block bound does, with every instruction set.
+// and the intervals of both models: on random series and small blocks, every
+// grid point's discharge or head lies inside the block's interval, and the
+// first point's inside its own midpoint and radius, at every row; and the
+// vector kernels bound a batch of blocks exactly as the one-block bound does,
+// with every instruction set.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -38,10 +39,13 @@ void ExpectInside(const SearchSeries& d, const GridBox& b, int c) {
     const typename Model::Rows rows(d);
     double coefficients[Model::kCoefficients];
     Model::Coefficients(b, coefficients);
+    double point[Model::kPointCoefficients];  // the block's first point alone
+    Model::PointCoefficients(b.lo[0], b.lo[1], b.lo[2], point);
     std::vector<double> v(b.Points(), d.first);
-    double lo = d.first, hi = d.first;
+    double lo = d.first, hi = d.first, mid = d.first, radius = 0;
     for (int k = 2; k <= d.n; ++k) {
         Model::Step(rows, k, coefficients, lo, hi);
+        Model::PointStep(rows, k, point, mid, radius);
         size_t at = 0;
         for (int i = b.lo[0]; i <= b.hi[0]; ++i)
             for (int j = b.lo[1]; j <= b.hi[1]; ++j)
@@ -72,7 +76,8 @@ void ExpectKernelsAgree(const SearchSeries& d, const std::vector<GridBox>& block
                 Model::Coefficients(blocks[b], c);
                 for (int q = 0; q < Model::kCoefficients; ++q) batch->coef[q][b] = c[q];
             }
-            ChooseBoundLanes<Model>(level)(d.meas.data(), d.n, d.first, rows, *batch, shared);
+            ChooseLaneKernels<Model>(level).blocks(d.meas.data(), d.n, d.first, rows, *batch,
+                                                   shared);
             for (size_t b = 0; b < blocks.size(); ++b) {
                 double reached = 0;
                 const bool exceeds = BlockBoundExceeds<Model>(d, rows, blocks[b], shared, reached);
