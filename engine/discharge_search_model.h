@@ -40,6 +40,7 @@ struct DischargeSearchModel {
     static constexpr int kTile[3] = {16, 64, 1};
     static constexpr int kFillLanes = 8;
     static constexpr int kSeedDivisions[3] = {25, 25, 1};
+    static constexpr bool kSeedGeometric[3] = {false, false, false};
     static constexpr const ProgressMark* kProgress = kDischargeProgress;
     static constexpr int kProgressP = 0;
 

@@ -198,9 +198,22 @@ void SeedLimit(const SearchSeries& d, const GridBox& g, SharedLimit& limit) {
         }
         return false;
     };
-    for (int i = g.lo[0] + step[0] / 2; i <= g.hi[0]; i += step[0]) {
-        for (int j = g.lo[1] + step[1] / 2; j <= g.hi[1]; j += step[1]) {
-            for (int p = g.lo[2] + step[2] / 2; p <= g.hi[2]; p += step[2]) consider(i, j, p);
+    // The coarse values of each axis: evenly spaced, or growing by about
+    // 1.65 from the axis's start, where the model's step depends on the
+    // ratio of the coefficients rather than on their difference.
+    std::vector<int> coarse[3];
+    for (int a = 0; a < 3; ++a) {
+        if (Model::kSeedGeometric[a]) {
+            for (double v = 1; g.lo[a] + v - 1 <= g.hi[a];
+                 v = std::max(v + 1, std::round(v * 1.65)))
+                coarse[a].push_back(g.lo[a] + static_cast<int>(v) - 1);
+        } else {
+            for (int v = g.lo[a] + step[a] / 2; v <= g.hi[a]; v += step[a]) coarse[a].push_back(v);
+        }
+    }
+    for (int i : coarse[0]) {
+        for (int j : coarse[1]) {
+            for (int p : coarse[2]) consider(i, j, p);
         }
     }
     if (!found) return;

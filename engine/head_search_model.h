@@ -41,7 +41,12 @@ struct HeadSearchModel {
     // to the last row then share their rows with many others.
     static constexpr int kTile[3] = {32, 100, 1 << 20};
     static constexpr int kFillLanes = kLaneBatch;
+    // The step depends on B h + F and on P alpha: the seed tries the
+    // coefficients at ratios of about 1.65 from the grid's start, so that
+    // the small porosities, where a flat landscape's best point lies when
+    // alpha is large, are tried as well as the large ones.
     static constexpr int kSeedDivisions[3] = {16, 16, 8};
+    static constexpr bool kSeedGeometric[3] = {true, true, true};
     static constexpr const ProgressMark* kProgress = kHeadProgress;
     static constexpr int kProgressP = kHeadProgressP;
 

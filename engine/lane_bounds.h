@@ -95,7 +95,7 @@ void BoundLanes(const double* meas, int n, double first, const typename Model::R
     for (int k = 2; k <= n && count > 0; ++k) {
         const double l = CurrentLimit(limit);
         const V m = meas[k];
-        bool leaving = false;
+        auto leaving = V(0.0) > 1.0;  // lanes that leave after this row
         for (int at = 0; at < count; at += W) {
             V c[K];
             for (int q = 0; q < K; ++q) c[q] = V::Load(&b.coef[q][at]);
@@ -115,9 +115,9 @@ void BoundLanes(const double* meas, int n, double first, const typename Model::R
             s0.Store(&b.lo[at]);
             s1.Store(&b.hi[at]);
             bound.Store(&b.bound[at]);
-            leaving = leaving || Any((bound > l) | !(hi < kBlockBoundHuge));
+            leaving = leaving | (bound > l) | !(hi < kBlockBoundHuge);
         }
-        if (!leaving) continue;
+        if (!Any(leaving)) continue;
         // A lane leaves: its block's outcome is written, the last lane moves
         // into its place.
         for (int lane = 0; lane < count;) {
