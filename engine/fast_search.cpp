@@ -28,15 +28,21 @@ namespace {
 
 // Sum of squared deviations of one grid point. Gives up as soon as the
 // partial sum exceeds `limit` and returns that partial sum.
+// The steps taken are added to `rows`.
 template <class Model>
-double PointSum(const SearchSeries& d, const typename Model::Point& c, double limit) {
+double PointSum(const SearchSeries& d, const typename Model::Point& c, double limit,
+                int64_t& rows) {
     double v = d.first;
     double ssq = 0;
     for (int k = 2; k <= d.n; ++k) {
         v = Model::Next(c, v, d.delta[k], d.rech[k]);
         ssq += SearchTerm(d.meas[k], v, Model::kCap, Model::kCapped);
-        if (ssq > limit) return ssq;
+        if (ssq > limit) {
+            rows += k - 1;
+            return ssq;
+        }
     }
+    rows += d.n > 1 ? d.n - 1 : 0;
     return ssq;
 }
 
@@ -49,12 +55,14 @@ template <class Model>
 class TileSearch {
   public:
     TileSearch(const SearchSeries& d, const typename Model::Rows& rows, const GridBox& grid,
-               SharedLimit& limit, Candidate& best, double typical, LaneKernels<Model> kernels)
+               SharedLimit& limit, Candidate& best, SearchWork& work, double typical,
+               LaneKernels<Model> kernels)
         : d_(d),
           rows_(rows),
           grid_(grid),
           limit_(limit),
           best_(best),
+          work_(work),
           typical_(typical),
           kernels_(kernels) {}
 
@@ -126,7 +134,9 @@ class TileSearch {
             }
             for (int q = 0; q < Model::kCoefficients; ++q) batch_.coef[q][t - from] = c[q];
         }
+        batch_.laneRows = 0;
         kernel(d_.meas.data(), d_.n, d_.first, rows_, batch_, limit_);
+        (kernel == kernels_.points ? work_.pointRows : work_.blockRows) += batch_.laneRows;
         std::copy(batch_.reached, batch_.reached + (to - from), reached_ + from);
     }
 
@@ -151,7 +161,7 @@ class TileSearch {
     // The plain loop's sum of one grid point, a candidate when it is within the limit.
     void Evaluate(int i, int j, int p) {
         const double l = limit_.Get();
-        const double sum = PointSum<Model>(d_, Model::At(i, j, p), l);
+        const double sum = PointSum<Model>(d_, Model::At(i, j, p), l, work_.exactRows);
         if (sum <= l) {
             best_.Offer(
                 (int64_t(i - grid_.lo[0]) * grid_.Count(1) + (j - grid_.lo[1])) * grid_.Count(2) +
@@ -166,6 +176,7 @@ class TileSearch {
     const GridBox& grid_;
     SharedLimit& limit_;
     Candidate& best_;
+    SearchWork& work_;
     double typical_;
     LaneKernels<Model> kernels_;
     std::vector<GridBox> blocks_, taken_;
@@ -177,7 +188,7 @@ class TileSearch {
 // descent on the full grid. Any complete sum of a real grid point will do;
 // the closer to the best sum, the more the main pass can give up early.
 template <class Model>
-void SeedLimit(const SearchSeries& d, const GridBox& g, SharedLimit& limit) {
+void SeedLimit(const SearchSeries& d, const GridBox& g, SharedLimit& limit, SearchWork& work) {
     int step[3];
     for (int a = 0; a < 3; ++a) step[a] = std::max(1, g.Count(a) / Model::kSeedDivisions[a]);
     bool found = false;
@@ -186,7 +197,7 @@ void SeedLimit(const SearchSeries& d, const GridBox& g, SharedLimit& limit) {
     auto consider = [&](int i, int j, int p) {
         if (!g.Holds(i, j, p)) return false;
         const double l = limit.Get();
-        const double s = PointSum<Model>(d, Model::At(i, j, p), l);
+        const double s = PointSum<Model>(d, Model::At(i, j, p), l, work.exactRows);
         if (s <= l && (!found || s < bestSum)) {
             found = true;
             bi = i;
@@ -248,7 +259,8 @@ SearchWinner SearchFast(const SearchSeries& d, const GridBox& grid, RunProgress&
     }
 
     SharedLimit limit(Model::kInitialBest);
-    SeedLimit<Model>(d, grid, limit);
+    SearchWork seedWork;
+    SeedLimit<Model>(d, grid, limit, seedWork);
 
     double typical = 0;
     for (int k = 1; k <= d.n; ++k) typical += d.meas[k];
@@ -261,6 +273,7 @@ SearchWinner SearchFast(const SearchSeries& d, const GridBox& grid, RunProgress&
     const int64_t tilesPerI = int64_t(tiles[1]) * tiles[2];
     const int workers = SearchThreadCount(threads);
     std::vector<Candidate> best(workers);
+    std::vector<SearchWork> spent(workers);
 
     auto work = [&](int64_t tile, int worker) {
         const int64_t at[3] = {tile / tilesPerI, tile / tiles[2] % tiles[1], tile % tiles[2]};
@@ -269,7 +282,8 @@ SearchWinner SearchFast(const SearchSeries& d, const GridBox& grid, RunProgress&
             box.lo[a] = grid.lo[a] + static_cast<int>(at[a]) * Model::kTile[a];
             box.hi[a] = std::min(grid.hi[a], box.lo[a] + Model::kTile[a] - 1);
         }
-        TileSearch<Model>(d, rows, grid, limit, best[worker], typical, kernels).Search(box);
+        TileSearch<Model>(d, rows, grid, limit, best[worker], spent[worker], typical, kernels)
+            .Search(box);
     };
 
     // Progress lines in loop order: a line is due once every tile row up to
@@ -290,6 +304,8 @@ SearchWinner SearchFast(const SearchSeries& d, const GridBox& grid, RunProgress&
         return winner;
     }
 
+    winner.work = seedWork;
+    for (const SearchWork& w : spent) winner.work.Add(w);
     Candidate all;
     for (const Candidate& c : best) all.Merge(c);
     if (all.taken) {

@@ -40,6 +40,7 @@ struct LaneBatch {
     // The kernel's own lanes: interval, bound so far, and the block held.
     alignas(64) double lo[kLaneBatch], hi[kLaneBatch], bound[kLaneBatch];
     int block[kLaneBatch];
+    int64_t laneRows = 0;  // rows stepped, summed over the lanes
 };
 
 // Bounds every block of the batch over rows 2..n of the observed series
@@ -94,6 +95,7 @@ void BoundLanes(const double* meas, int n, double first, const typename Model::R
     pad();
     for (int k = 2; k <= n && count > 0; ++k) {
         const double l = CurrentLimit(limit);
+        b.laneRows += count;
         const V m = meas[k];
         auto leaving = V(0.0) > 1.0;  // lanes that leave after this row
         for (int at = 0; at < count; at += W) {

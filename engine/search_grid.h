@@ -94,11 +94,24 @@ SearchSeries MakeSearchSeries(const AnalysisState& a, const std::vector<double>&
 
 // Outcome of a search: the winning grid point, if any sum fell below the
 // initial best sum, and the best sum itself (the initial one otherwise).
+// What a fast search did, in steps of the second reservoir: one row of one
+// grid point, or of one block of them, in the vector lanes; and the plain
+// loop's own steps, std::exp included (the seed and the candidates).
+struct SearchWork {
+    int64_t pointRows = 0;
+    int64_t blockRows = 0;
+    int64_t exactRows = 0;
+    void Add(const SearchWork& w) {
+        pointRows += w.pointRows, blockRows += w.blockRows, exactRows += w.exactRows;
+    }
+};
+
 struct SearchWinner {
     bool stopped = false;  // stopped on request before the grid's end: no result
     bool taken = false;
     int i = 0, j = 0, p = 0;
     double bestSsq = 0;
+    SearchWork work;  // the fast search's
 };
 
 }  // namespace tervala
