@@ -29,6 +29,8 @@ struct DischargeSearchModel {
         double A, C;
     };
     static Point At(int i, int j, int /*p*/) { return {DischargeSlope(i), DischargeIntercept(j)}; }
+    // The point of PointCoefficients c[0], c[stride].
+    static Point PointOf(const double* c, int stride) { return {c[0], c[stride]}; }
     // The plain loop's own step.
     static double Next(const Point& c, double q, double dt, double R) {
         return DischargeNext(q, DischargeAlpha(c.A, c.C, q), dt, R);

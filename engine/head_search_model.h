@@ -29,6 +29,8 @@ struct HeadSearchModel {
         double B, F, P;
     };
     static Point At(int i, int j, int p) { return {HeadSlope(i), HeadIntercept(j), double(p)}; }
+    // The point of PointCoefficients c[0], c[stride], c[2 stride].
+    static Point PointOf(const double* c, int stride) { return {c[0], c[stride], c[2 * stride]}; }
     // The plain loop's own step.
     static double Next(const Point& c, double h, double dt, double R) {
         return HeadNextSearch(h, HeadAlpha(c.B, c.F, h), dt, R, c.P, kHeadTermWithoutAlpha);
