@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstdlib>
+#include <limits>
 #include <string_view>
 #include <system_error>
 
@@ -90,24 +91,28 @@ std::optional<double> ConvertWith(std::string_view text, char separator) {
     return negative ? -value : value;
 }
 
+// The shortest text to_chars gives for |value| with `precision` digits after
+// the point, in fixed or scientific notation. to_chars never consults the
+// process locale, so a German or Dutch desktop gets the same digits and "."
+// as C.
+std::string Digits(double magnitude, std::chars_format format, int precision) {
+    // Fixed notation of the largest double has 309 integer digits.
+    std::string text(static_cast<size_t>(precision) + 330, '\0');
+    auto [end, ec] = std::to_chars(text.data(), text.data() + text.size(), magnitude, format,
+                                   precision);
+    text.resize(ec == std::errc() ? static_cast<size_t>(end - text.data()) : 0);
+    return text;
+}
+
 // Decimal digits of |value| in fixed notation with `decimals` places, rounded
 // half away from zero on the exact binary value. Returns e.g. "0.3" or "12".
 std::string RoundedFixed(double magnitude, int decimals) {
-    // Twenty guard digits, rounded by the C library, tell the rounding
-    // direction except when they read "5000...": then the value lies on or
-    // within a hair of the half-way point (or a run of nines was carried
-    // into a 5), and only the exact expansion can decide.
+    // Twenty guard digits, correctly rounded, tell the rounding direction
+    // except when they read "5000...": then the value lies on or within a
+    // hair of the half-way point (or a run of nines was carried into a 5),
+    // and only the exact expansion can decide.
     constexpr int kGuard = 20;
-    char small[400];
-    std::string text;
-    int len = std::snprintf(small, sizeof small, "%.*f", decimals + kGuard, magnitude);
-    if (len > 0 && len < static_cast<int>(sizeof small)) {
-        text.assign(small, len);
-    } else {
-        text.resize(len + 1);
-        std::snprintf(text.data(), text.size(), "%.*f", decimals + kGuard, magnitude);
-        text.resize(len);
-    }
+    const std::string text = Digits(magnitude, std::chars_format::fixed, decimals + kGuard);
     size_t point = text.find('.');
     std::string head = text.substr(0, point + 1 + decimals);
     std::string tail = text.substr(point + 1 + decimals);
@@ -115,10 +120,7 @@ std::string RoundedFixed(double magnitude, int decimals) {
     if (tail[0] == '5' && tail.find_first_not_of('0', 1) == std::string::npos) {
         // The exact decimal expansion of a double has at most 1074 decimals.
         constexpr int kExact = 1100;
-        std::string exact(static_cast<size_t>(len) + kExact, '\0');
-        int exactLen =
-            std::snprintf(exact.data(), exact.size(), "%.*f", decimals + kExact, magnitude);
-        exact.resize(exactLen);
+        const std::string exact = Digits(magnitude, std::chars_format::fixed, decimals + kExact);
         up = exact[exact.find('.') + 1 + decimals] >= '5';
     } else {
         up = tail[0] >= '5';
@@ -147,13 +149,21 @@ struct Significand {
     int exponent = 0;
 };
 
+// Whether digits d.ddd times ten to the exponent exceed the largest double,
+// so that no reader could take the text back.
+bool BeyondLargestDouble(const Significand& s) {
+    if (s.exponent < std::numeric_limits<double>::max_exponent10) return false;
+    const std::string text = s.digits.substr(0, 1) + "." + s.digits.substr(1) + "e" +
+                             std::to_string(s.exponent);
+    double value = 0;
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc::result_out_of_range;
+}
+
 Significand RoundedSignificant(double magnitude, int significant) {
     constexpr int kGuard = 20;
     auto scientific = [magnitude](int precision) {
-        std::string s(static_cast<size_t>(precision) + 16, '\0');
-        int len = std::snprintf(s.data(), s.size(), "%.*e", precision, magnitude);
-        s.resize(len);
-        return s;
+        return Digits(magnitude, std::chars_format::scientific, precision);
     };
     std::string text = scientific(significant - 1 + kGuard);
     size_t e = text.find('e');
@@ -175,25 +185,30 @@ Significand RoundedSignificant(double magnitude, int significant) {
     } else {
         up = tail[0] >= '5';
     }
-    std::string digits = mantissa.substr(0, significant);
+    const Significand truncated{mantissa.substr(0, significant), exponent};
+    Significand s = truncated;
     if (up) {
         int k = significant - 1;
         for (; k >= 0; --k) {
-            if (digits[k] == '9') {
-                digits[k] = '0';
+            if (s.digits[k] == '9') {
+                s.digits[k] = '0';
             } else {
-                ++digits[k];
+                ++s.digits[k];
                 break;
             }
         }
         if (k < 0) {
-            digits.insert(digits.begin(), '1');
-            digits.pop_back();
-            ++exponent;
+            s.digits.insert(s.digits.begin(), '1');
+            s.digits.pop_back();
+            ++s.exponent;
         }
+        // Near the largest double, rounding up gives a number no double can
+        // hold and the file could not be read again: the digits are cut
+        // instead, which stays within the precision the format promises.
+        if (BeyondLargestDouble(s)) s = truncated;
     }
-    if (magnitude == 0) exponent = 0;
-    return {digits, exponent};
+    if (magnitude == 0) s.exponent = 0;
+    return s;
 }
 
 std::string PadLeft(std::string text, int width) {

@@ -16,6 +16,8 @@ packages=(
   # the Debian package and the checks of the installed program
   dpkg-dev lintian desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db
   util-linux   # taskset: the tests run once more on one processor
+  locales                      # localedef and the German locale source of the decimal-comma test
+  clang-14 libclang-rt-14-dev  # the fuzz targets: clang with libFuzzer and the sanitizer runtimes
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -15,7 +15,6 @@
 #include <QShowEvent>
 #include <QTabWidget>
 #include <cassert>
-#include <clocale>
 #include <filesystem>
 
 #include "engine/fit_diagnosis.h"
@@ -66,9 +65,6 @@ WindowPlacement PlaceMainWindow(int screenWidth, int designWidth) {
 TRainForm::TRainForm(Dialogs& dialogs, QWidget* parent) : TBaseForm(parent), dialogs_(dialogs) {
     setObjectName("RainForm");
     setWindowTitle("Tervala, calcuations for sunsurface drainage");
-    // Every number the program shows or writes uses "." as decimal point,
-    // whatever the user's regional settings say.
-    std::setlocale(LC_NUMERIC, "C");
 
     exits_ = new FocusExitFilter(this);
     CreateActions();
