@@ -38,8 +38,11 @@ std::string TableHeading(const std::string& ruler, const std::string& names,
 // irrigation less what escaped to the rain, and recharge (mm).
 std::string RowOpening(const AnalysisState& a, int k) {
     const ReservoirSeries& r = a.Reservoir;
-    return SerialColumn(a, k) + F(r.Time[k], 10, 2) + F(r.Rain[k] - r.EscToRain[k], 10, 2) +
-           F(r.Rech[k], 10, 2);
+    std::string row = SerialColumn(a, k);
+    AppendReportField(row, r.Time[k], 10, 2);
+    AppendReportField(row, r.Rain[k] - r.EscToRain[k], 10, 2);
+    AppendReportField(row, r.Rech[k], 10, 2);
+    return row;
 }
 
 // Lines 1 to 10: titles, the input file and the first reservoir. The report
@@ -97,8 +100,12 @@ void WriteDischargeReport(Session& s) {
         " No.              irrig.     calc.     meas.     calc.    calc.");
     a.Alpha[1] = 0;
     for (int k = 1; k <= a.RowCount; ++k) {
-        text += RowOpening(a, k) + F(a.RunMeas[k], 10, 2) + F(a.Alpha[k], 10, 3) +
-                F(a.RunCalc[k], 10, 2) + F(a.Storage[k], 10, 2) + kBreak;
+        std::string row = RowOpening(a, k);
+        AppendReportField(row, a.RunMeas[k], 10, 2);
+        AppendReportField(row, a.Alpha[k], 10, 3);
+        AppendReportField(row, a.RunCalc[k], 10, 2);
+        AppendReportField(row, a.Storage[k], 10, 2);
+        text += row + kBreak;
     }
     text += Footer(s, ruler);
     WriteReportFile(path, text);
@@ -121,8 +128,11 @@ void WriteHeadReport(Session& s) {
                          " No.              irrig.    calc.      meas.     calc.    calc.");
     a.Alpha[1] = 0;
     for (int k = 1; k <= a.RowCount; ++k) {
-        text += RowOpening(a, k) + F(a.HeadMeas[k], 10, 2) + F(a.Alpha[k], 10, 3) +
-                F(a.HeadCalc[k], 10, 2) + kBreak;
+        std::string row = RowOpening(a, k);
+        AppendReportField(row, a.HeadMeas[k], 10, 2);
+        AppendReportField(row, a.Alpha[k], 10, 3);
+        AppendReportField(row, a.HeadCalc[k], 10, 2);
+        text += row + kBreak;
     }
     text += Footer(s, ruler);
     WriteReportFile(path, text);

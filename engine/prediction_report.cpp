@@ -44,10 +44,14 @@ LineSet PredictionReportLines(const Session& s, const std::string& inputFileName
                     "   t       mm/t      mm/t       --        mm/t      mm ");
     lines.push_back(kRuler);
     for (int k = 1; k <= n; ++k) {
-        lines.push_back(SerialText(p.SerialNo[k]) + ReportFixed(p.Reservoir.Time[k], 10, 2) +
-                        ReportFixed(p.Reservoir.Rain[k], 10, 2) +
-                        ReportFixed(p.Reservoir.Rech[k], 10, 2) + ReportFixed(p.Alpha[k], 10, 3) +
-                        ReportFixed(p.RunPred[k], 10, 2) + ReportFixed(p.HeadPred[k], 10, 2));
+        std::string row = SerialText(p.SerialNo[k]);
+        AppendReportField(row, p.Reservoir.Time[k], 10, 2);
+        AppendReportField(row, p.Reservoir.Rain[k], 10, 2);
+        AppendReportField(row, p.Reservoir.Rech[k], 10, 2);
+        AppendReportField(row, p.Alpha[k], 10, 3);
+        AppendReportField(row, p.RunPred[k], 10, 2);
+        AppendReportField(row, p.HeadPred[k], 10, 2);
+        lines.push_back(row);
     }
     lines.push_back(kRuler);
     return lines;

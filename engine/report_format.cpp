@@ -13,6 +13,12 @@ std::string ReportFixed(double value, int width, int decimals) {
     return FormatFixed(value, width, decimals);
 }
 
+void AppendReportField(std::string& row, double value, int width, int decimals) {
+    const std::string field = ReportFixed(value, width, decimals);
+    if (!row.empty() && row.back() != ' ' && field.front() != ' ') row += ' ';
+    row += field;
+}
+
 void WriteReportFile(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (out) out.write(text.data(), static_cast<std::streamsize>(text.size()));
