@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/engine_file_error.h"
+#include "engine/finite_results.h"
 #include "engine/fit_statistics.h"
 #include "model/text_cursor.h"
 
@@ -175,6 +176,10 @@ void LoadAnalysisData(Session& s, AnalysisKind kind, UserMessages& messages,
 
     if (!ComputeRecharge(RechargeVariant::Analysis, n, a.MaxSto, a.IniSto, r, s.Flags,
                          messages)) {
+        return;
+    }
+    if (!AnalysisDataFinite(a, kind == AnalysisKind::Head)) {
+        Refuse(s, messages, kNotFiniteText);
         return;
     }
 

@@ -1,6 +1,5 @@
 #include "engine/discharge_search.h"
 
-#include "engine/fit_file.h"
 #include "engine/fit_statistics.h"
 #include "engine/reservoir_step.h"
 
@@ -98,7 +97,6 @@ void SearchAlphaDischarge(Session& s, RunProgress& progress, const SearchOptions
     ReconstructDischarge(s);
     ComputeRSquare(s, a.RunMeas);
     FitAlphaFunction(s, false);
-    WriteFitFile(s, false);
 }
 
 }  // namespace tervala

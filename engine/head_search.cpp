@@ -1,6 +1,5 @@
 #include "engine/head_search.h"
 
-#include "engine/fit_file.h"
 #include "engine/fit_statistics.h"
 #include "engine/reservoir_step.h"
 
@@ -107,7 +106,6 @@ void SearchAlphaHead(Session& s, RunProgress& progress, const SearchOptions& opt
     ReconstructHead(s);
     ComputeRSquare(s, a.HeadMeas);
     FitAlphaFunction(s, true);
-    WriteFitFile(s, true);
 }
 
 }  // namespace tervala

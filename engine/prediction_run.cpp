@@ -1,3 +1,4 @@
+#include "engine/finite_results.h"
 #include "engine/prediction.h"
 #include "engine/prediction_loading.h"
 #include "engine/prediction_report.h"
@@ -8,6 +9,12 @@ namespace tervala {
 void RunPrediction(Session& s, UserMessages& messages) {
     if (!LoadPredictionData(s, messages)) return;
     PredictSeries(s);
+    if (!PredictionResultsFinite(s)) {
+        // Data whose arithmetic overflows: no report, an older one stays.
+        s.Flags.PredNoData = true;
+        messages.ShowMessage(kNotFiniteText);
+        return;
+    }
     try {
         WritePredictionReport(s);
     } catch (...) {

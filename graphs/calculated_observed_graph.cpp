@@ -17,7 +17,7 @@ constexpr FactorCaptions kCalculatedCaptions = {"Runoff calculated (mm/t)",
                                                 "Runoff calculated * 10", "Runoff calculated * 100",
                                                 "Runoff calculated * 1000"};
 
-int Round(double value) { return static_cast<int>(RoundHalfEven(value)); }
+int Round(double value) { return ToPixel(RoundHalfEven(value)); }
 
 }  // namespace
 

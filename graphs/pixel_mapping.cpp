@@ -7,8 +7,6 @@
 
 namespace tervala {
 
-namespace {
-
 // Far-off values still give a whole pixel number the drawing surface can
 // take; a line towards them leaves the picture as it should.
 int ToPixel(double position) {
@@ -16,8 +14,6 @@ int ToPixel(double position) {
     if (std::isnan(position)) return 0;
     return static_cast<int>(std::clamp(position, -kFarOff, kFarOff));
 }
-
-}  // namespace
 
 int PixelX(const AxisScale& axis, double value) {
     double scaled =

@@ -10,6 +10,11 @@
 
 namespace tervala {
 
+// A computed position (a whole number) as a pixel: far-off values, infinite
+// ones included, stay a million pixels off the picture, and a position that
+// is no number lies at 0, so that every drawing call gets a sound pixel.
+int ToPixel(double position);
+
 // round((x * F - L) * 500 / (H - L)) + 70
 int PixelX(const AxisScale& axis, double value);
 // 385 - round((y * F - L) * 320 / (H - L))
