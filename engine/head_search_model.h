@@ -54,13 +54,20 @@ struct HeadSearchModel {
 
     // Halve the side that spreads the step most, measured as a change of
     // alpha: B by the head, F directly, and P as a relative change of the
-    // recharge part, as large as the same relative change of alpha.
+    // recharge part, as large as the same relative change of alpha. A side
+    // of one point is never chosen (halving it would leave the block as it
+    // was, for ever); a spread that is no number, as heads near the largest
+    // double give, counts as none.
     static int SplitAxis(const GridBox& b, double typicalHead) {
+        const auto usable = [&b](int axis, double spread) {
+            if (b.Count(axis) == 1) return -1.0;
+            return std::isnan(spread) ? 0.0 : spread;
+        };
         const double alpha = HeadSlope((b.lo[0] + b.hi[0]) / 2) * typicalHead +
                              HeadIntercept((b.lo[1] + b.hi[1]) / 2);
-        const double spreadI = (b.hi[0] - b.lo[0]) * 0.0001 * typicalHead;
-        const double spreadJ = (b.hi[1] - b.lo[1]) * 0.0005;
-        const double spreadP = (b.hi[2] - b.lo[2]) / (0.5 * (b.lo[2] + b.hi[2])) * alpha;
+        const double spreadI = usable(0, (b.hi[0] - b.lo[0]) * 0.0001 * typicalHead);
+        const double spreadJ = usable(1, (b.hi[1] - b.lo[1]) * 0.0005);
+        const double spreadP = usable(2, (b.hi[2] - b.lo[2]) / (0.5 * (b.lo[2] + b.hi[2])) * alpha);
         if (spreadI >= spreadJ && spreadI >= spreadP) return 0;
         return spreadJ >= spreadP ? 1 : 2;
     }
