@@ -116,13 +116,8 @@ FieldRunStatus Run(const std::string& argument, const SearchOptions& options,
         r.Job = FieldJob::HeadAnalysis;
     } else if (tag == kDischargeTag) {
         r.Job = FieldJob::DischargeAnalysis;
-    } else if (tag == kPredictionTag) {
-        r.Job = FieldJob::Prediction;
     } else {
-        messages.ShowMessage("The file \"" + path +
-                             "\" is no input file of a discharge analysis, head analysis or "
-                             "prediction: its second line names none of them.");
-        return FieldRunStatus::FileOrUsage;
+        r.Job = FieldJob::Prediction;  // the reader refuses a file of no mode
     }
 
     if (diagnosis && diagnosis->RefusePrediction && r.Job == FieldJob::Prediction) {

@@ -122,17 +122,31 @@ void Size(Series& series, int n) {
     series.resize(static_cast<size_t>(n));
 }
 
-// The reading proper, on copies; false when a number is corrupt.
+enum class ReadOutcome { Read, CorruptNumbers, NoMode };
+
+// The reading proper, on copies.
 class InputReader {
   public:
     InputReader(TextCursor& file, TDMOmbrel& dm, ProgramValues& values, UserMessages& messages,
                 bool& alphaMissing)
         : file_(file), dm_(dm), values_(values), messages_(messages), alphaMissing_(alphaMissing) {}
 
-    bool Read() {
+    ReadOutcome Read() {
         file_.SkipLine();  // the product line may hold any text
         dm_.ModeTag = file_.ReadChars(4);
         file_.SkipLine();
+        // Without a mode the file says neither which table follows nor what
+        // a run should do with it.
+        if (dm_.ModeTag != kDischargeTag && dm_.ModeTag != kHeadTag &&
+            dm_.ModeTag != kPredictionTag) {
+            return ReadOutcome::NoMode;
+        }
+        return ReadHeaderAndRows() ? ReadOutcome::Read : ReadOutcome::CorruptNumbers;
+    }
+
+  private:
+    // Everything after line 2; false when a number is corrupt.
+    bool ReadHeaderAndRows() {
         dm_.PredictionMode = dm_.ModeTag == kPredictionTag;
         file_.SkipLine();
         dm_.Title1 = file_.ReadLine();
@@ -180,7 +194,6 @@ class InputReader {
         return true;
     }
 
-  private:
     // Skip the label, read one number, ignore the rest of the line.
     bool LabelledNumber(int labelLength, double& target) {
         file_.SkipChars(labelLength);
@@ -326,6 +339,12 @@ class InputReader {
 
 }  // namespace
 
+std::string NoModeText(const std::string& fileName) {
+    return "The file \"" + fileName +
+           "\" is no input file of a discharge analysis, head analysis or prediction: its "
+           "second line names none of them.";
+}
+
 std::string ReplaceExtension(const std::string& fileName, const std::string& extension) {
     const size_t slash = fileName.find_last_of('/');
     const size_t dot = fileName.find_last_of('.');
@@ -374,9 +393,15 @@ InputReadResult ReadInputFile(TDMOmbrel& dm, ProgramValues& values, UserMessages
     ProgramValues readValues = values;
     bool alphaMissing = false;
     InputReader reader(*file, readDm, readValues, messages, alphaMissing);
-    if (!reader.Read()) {
-        ProgramError(messages, CorruptNumbersText(dm.FileName));
-        return result;
+    switch (reader.Read()) {
+        case ReadOutcome::Read:
+            break;
+        case ReadOutcome::NoMode:
+            messages.ShowMessage(NoModeText(dm.FileName));
+            return result;
+        case ReadOutcome::CorruptNumbers:
+            ProgramError(messages, CorruptNumbersText(dm.FileName));
+            return result;
     }
     dm = std::move(readDm);
     values = readValues;

@@ -28,6 +28,10 @@ std::string ReplaceExtension(const std::string& fileName, const std::string& ext
 // holding no number, is refused and no file is touched.
 bool WriteInputFile(TDMOmbrel& dm, const ProgramValues& values, UserMessages& messages);
 
+// "The file "<name>" is no input file of a discharge analysis, head analysis
+// or prediction: its second line names none of them."
+std::string NoModeText(const std::string& fileName);
+
 struct InputReadResult {
     bool ok = false;  // the file was read; false leaves the data set exactly as it was
     // The file describes alpha the way older versions did: the window shows
@@ -39,8 +43,9 @@ struct InputReadResult {
 // Reads the file named by dm.FileName into the data set, then the drainage
 // parameter file of the same base name when it exists. `predictionSelected`
 // tells whether the window's option selector shows the prediction entry.
-// A file that cannot be opened, or holds a number that is no number, is
-// answered with a message and leaves the data set and `values` untouched.
+// A file that cannot be opened, names no mode in its second line (" Dis",
+// " Hyd" or " Pre") or holds a number that is no number is answered with a
+// message and leaves the data set and `values` untouched.
 // A head-analysis file opens as a prediction data set keeping its heads.
 InputReadResult ReadInputFile(TDMOmbrel& dm, ProgramValues& values, UserMessages& messages,
                               bool predictionSelected);
