@@ -83,12 +83,6 @@ void GridCellsModel::SetCell(int col, int row, const QString& text) {
     CellWritten(col, row);
 }
 
-void GridCellsModel::AppendToCell(int col, int row, QChar c) {
-    if (row < 0 || col < 0) return;
-    CellRef(col, row).append(c);
-    CellWritten(col, row);
-}
-
 void GridCellsModel::BeginBatch() { ++batchDepth_; }
 
 void GridCellsModel::EndBatch() {

@@ -30,7 +30,6 @@ class GridCellsModel : public QAbstractTableModel {
     // Any cell, shown or not; a cell never written reads as "".
     QString Cell(int col, int row) const;
     void SetCell(int col, int row, const QString& text);
-    void AppendToCell(int col, int row, QChar c);
 
     // Between BeginBatch and EndBatch cell writes are only stored; EndBatch
     // tells the view once that every shown cell may have changed. Batches nest.

@@ -14,6 +14,7 @@
 
 #include "engine/session.h"
 #include "model/number_text.h"
+#include "model/pasted_block.h"
 #include "ui/dialogs.h"
 #include "ui/rain_form.h"
 #include "ui/string_grid.h"
@@ -49,27 +50,6 @@ double ReadReal(const QString& text) {
 template <typename Series>
 void AtLeast(Series& series, int length) {
     if (static_cast<int>(series.size()) < length) series.resize(length);
-}
-
-// Spreadsheets copy rows ended by CR LF on one system and by LF alone on
-// another; the paste works on CR LF rows, and a last row without a line
-// break is a row like the others.
-QString WithCrLfRows(const QString& text) {
-    QString rows;
-    rows.reserve(text.size() + 2);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == '\r') {
-            rows += "\r\n";
-            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else if (c == '\n') {
-            rows += "\r\n";
-        } else {
-            rows += c;
-        }
-    }
-    if (!rows.endsWith("\r\n")) rows += "\r\n";
-    return rows;
 }
 
 }  // namespace
@@ -184,36 +164,17 @@ void TRainForm::StringGrid1SetEditText(int col, int row, const QString& text) {
 
 void TRainForm::HandlePasteMultiCell(int col0, int row0, const QString& pasted) {
     TDMOmbrel& dm = DM();
-    const QString text = WithCrLfRows(pasted);
-    const qsizetype length = text.size();
-
-    // Spread the block over the grid from the cell pasted into: tabs move to
-    // the next column, line breaks to the next row. Only the characters of a
-    // number stay; "," counts as decimal separator like ".", as everywhere the
-    // program reads typed numbers.
-    int col = col0;
-    int row = row0;
-    int lines = 0;
+    const PastedBlock block = SpreadPastedText(pasted.toStdString(), col0, row0);
     {
         TStringGrid::Batch batch(*StringGrid1);
-        StringGrid1->SetCell(col0, row0, "");
-        for (qsizetype i = 0; i < length; ++i) {
-            const QChar c = text[i];
-            if (c == '\t') {
-                ++col;
-                if (i + 1 < length) StringGrid1->SetCell(col, row, "");
-            } else if (c == '\r') {
-                ++lines;
-                ++row;
-                col = col0;
-                ++i;  // the line feed of the row end
-                if (i + 1 < length) StringGrid1->SetCell(col, row, "");
-            } else if ((c >= '0' && c <= '9') || c == '-' || c == '.' || c == ',') {
-                StringGrid1->AppendToCell(col, row, c);
-            }
-        }
+        for (const PastedCell& cell : block.Cells)
+            StringGrid1->SetCell(cell.Col, cell.Row, QString::fromStdString(cell.Text));
     }
-    int rows = lines + row0;
+    // A longer block would leave the data set holding more rows than the
+    // grid and a run can take.
+    if (block.LinesLeftOut > 0)
+        ShowMessage(QString::fromStdString(PasteCutText(block.LinesLeftOut)));
+    int rows = block.Rows;
     StringGrid1->SetRowCount(rows);
     NrOfDataEdit->setText(QString::number(rows));
     dm.NrOfData = rows;

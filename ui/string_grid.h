@@ -44,7 +44,6 @@ class TStringGrid : public QTableView {
 
     QString Cell(int col, int row) const { return cells_->Cell(col, row); }
     void SetCell(int col, int row, const QString& text) { cells_->SetCell(col, row, text); }
-    void AppendToCell(int col, int row, QChar c) { cells_->AppendToCell(col, row, c); }
 
     // The editor of the current cell, when one is open.
     GridCellEditor* ActiveEditor() const;
