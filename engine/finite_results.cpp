@@ -40,8 +40,9 @@ bool AnalysisResultsFinite(const Session& s, bool headAnalysis) {
     const AnalysisState& a = s.Analysis;
     const TrendResults& t = s.Values.Trend;
     // The head report has no storage column.
-    const bool rowsFinite = headAnalysis ? RowsFinite({&a.Alpha, &a.HeadCalc}, a.RowCount)
-                                         : RowsFinite({&a.Alpha, &a.RunCalc, &a.Storage}, a.RowCount);
+    const bool rowsFinite = headAnalysis
+                                ? RowsFinite({&a.Alpha, &a.HeadCalc}, a.RowCount)
+                                : RowsFinite({&a.Alpha, &a.RunCalc, &a.Storage}, a.RowCount);
     return AnalysisDataFinite(a, headAnalysis) && rowsFinite &&
            Finite({a.AlphaSlope, a.AlphaIntercept, a.PdFrac, StandardDeviation(a), t.RSquare,
                    a.AlphaLinA, a.AlphaLinC, t.TrendA, t.TrendB, t.TrendC, a.AlphaQuadA,
@@ -51,8 +52,8 @@ bool AnalysisResultsFinite(const Session& s, bool headAnalysis) {
 bool PredictionResultsFinite(const Session& s) {
     const PredictionState& p = s.Prediction;
     const ReservoirSeries& r = p.Reservoir;
-    return Finite({p.MaxSto, p.IniSto, p.MaxEsc, p.PorosityFrac, s.Values.MCoeff,
-                   s.Values.NValue}) &&
+    return Finite(
+               {p.MaxSto, p.IniSto, p.MaxEsc, p.PorosityFrac, s.Values.MCoeff, s.Values.NValue}) &&
            RowsFinite({&r.Time, &r.Rain, &r.Rech, &p.Alpha, &p.RunPred, &p.HeadPred},
                       p.PredRowCount);
 }

@@ -39,9 +39,15 @@ bool Finite(const DataArrayR& series, size_t i) {
     return i < series.size() && std::isfinite(series[i]);
 }
 
-// The whole file as text, or nothing when a row cannot be written (a series
-// shorter than the number of data, or a value that is no number).
-std::optional<std::string> InputFileText(const TDMOmbrel& dm, const ProgramValues& values) {
+// The readers take the last field of a row as at most 12 characters: the
+// blank before it and 11 of the value.
+constexpr size_t kLastFieldWidth = 11;
+
+// The whole file as text. Nothing when a row cannot be written: `tooWide`
+// then says which value is too wide for the last column; otherwise a series
+// is shorter than the number of data or holds a value that is no number.
+std::optional<std::string> InputFileText(const TDMOmbrel& dm, const ProgramValues& values,
+                                         std::string& tooWide) {
     std::string t;
     auto line = [&t](const std::string& text) {
         t += text;
@@ -105,13 +111,18 @@ std::optional<std::string> InputFileText(const TDMOmbrel& dm, const ProgramValue
         std::string row = Serial(serial);
         row += " " + FormatValue(dm.TimeData[i], 12);
         row += " " + FormatValue(dm.RainData[i], 10);
-        row += " " + FormatValue(dm.EscData[i], 10);
-        if (dm.DischargeMode) {
-            row += " " + FormatValue(dm.DischData[i], 10);
-        } else if (dm.HeadMode) {
-            row += " " + HeadText(dm.HeadData[i]);
+        std::string last = FormatValue(dm.EscData[i], 10);
+        double lastValue = dm.EscData[i];
+        if (observed != nullptr) {
+            row += " " + last;
+            lastValue = (*observed)[i];
+            last = dm.DischargeMode ? FormatValue(lastValue, 10) : HeadText(lastValue);
         }
-        line(row);
+        if (last.size() > kLastFieldWidth) {
+            tooWide = TooWideText(lastValue, r + 1, dm.FileName);
+            return std::nullopt;
+        }
+        line(row + " " + last);
     }
     return t;
 }
@@ -345,6 +356,12 @@ std::string NoModeText(const std::string& fileName) {
            "second line names none of them.";
 }
 
+std::string TooWideText(double value, int row, const std::string& fileName) {
+    return "The value " + FormatGeneral(value) + " in row " + std::to_string(row) +
+           " is too large for the last column of the inputfile \"" + fileName +
+           "\", which was not written";
+}
+
 std::string ReplaceExtension(const std::string& fileName, const std::string& extension) {
     const size_t slash = fileName.find_last_of('/');
     const size_t dot = fileName.find_last_of('.');
@@ -364,7 +381,12 @@ bool WriteInputFile(TDMOmbrel& dm, const ProgramValues& values, UserMessages& me
                                    "\" was not written");
         return false;
     }
-    std::optional<std::string> text = InputFileText(dm, values);
+    std::string tooWide;
+    std::optional<std::string> text = InputFileText(dm, values, tooWide);
+    if (!text && !tooWide.empty()) {
+        messages.ShowMessage(tooWide);
+        return false;
+    }
     if (!text) {
         ProgramError(messages, CorruptNumbersText(dm.FileName));
         return false;

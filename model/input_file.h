@@ -24,9 +24,16 @@ std::string ReplaceExtension(const std::string& fileName, const std::string& ext
 // the input file was not written, or when the parameter file beside it could
 // not be; a failed write never leaves a half-written file.
 // Rows whose MissingObs flag is set are left out; the serial numbers count the
-// rows written. A data set without a mode, or with a series too short or
-// holding no number, is refused and no file is touched.
+// rows written. A data set without a mode, with a series too short or holding
+// no number, or with a last value too wide to be read back, is refused and no
+// file is touched.
 bool WriteInputFile(TDMOmbrel& dm, const ProgramValues& values, UserMessages& messages);
+
+// "The value <value> in row <row> is too large for the last column of the
+// inputfile "<name>", which was not written": the readers take at most 11
+// characters of the last value of a row (the observed value of an analysis,
+// the escape rate of a prediction).
+std::string TooWideText(double value, int row, const std::string& fileName);
 
 // "The file "<name>" is no input file of a discharge analysis, head analysis
 // or prediction: its second line names none of them."

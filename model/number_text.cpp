@@ -91,15 +91,14 @@ std::optional<double> ConvertWith(std::string_view text, char separator) {
     return negative ? -value : value;
 }
 
-// The shortest text to_chars gives for |value| with `precision` digits after
-// the point, in fixed or scientific notation. to_chars never consults the
-// process locale, so a German or Dutch desktop gets the same digits and "."
-// as C.
+// |value| in fixed or scientific notation with `precision` digits after the
+// point, correctly rounded. to_chars never consults the process locale, so a
+// German or Dutch desktop gets the same digits and "." as C.
 std::string Digits(double magnitude, std::chars_format format, int precision) {
     // Fixed notation of the largest double has 309 integer digits.
     std::string text(static_cast<size_t>(precision) + 330, '\0');
-    auto [end, ec] = std::to_chars(text.data(), text.data() + text.size(), magnitude, format,
-                                   precision);
+    auto [end, ec] =
+        std::to_chars(text.data(), text.data() + text.size(), magnitude, format, precision);
     text.resize(ec == std::errc() ? static_cast<size_t>(end - text.data()) : 0);
     return text;
 }
@@ -153,8 +152,8 @@ struct Significand {
 // so that no reader could take the text back.
 bool BeyondLargestDouble(const Significand& s) {
     if (s.exponent < std::numeric_limits<double>::max_exponent10) return false;
-    const std::string text = s.digits.substr(0, 1) + "." + s.digits.substr(1) + "e" +
-                             std::to_string(s.exponent);
+    const std::string text =
+        s.digits.substr(0, 1) + "." + s.digits.substr(1) + "e" + std::to_string(s.exponent);
     double value = 0;
     auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     return ec == std::errc::result_out_of_range;

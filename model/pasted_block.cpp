@@ -26,7 +26,9 @@ std::string WithCrLfRows(const std::string& text) {
     return rows;
 }
 
-bool IsNumberCharacter(char c) { return (c >= '0' && c <= '9') || c == '-' || c == '.' || c == ','; }
+bool IsNumberCharacter(char c) {
+    return (c >= '0' && c <= '9') || c == '-' || c == '.' || c == ',';
+}
 
 }  // namespace
 
@@ -60,7 +62,8 @@ PastedBlock SpreadPastedText(const std::string& pasted, int col0, int row0) {
             col = col0;
             ++i;  // the line feed of the row end
             if (lines == linesTaken) {
-                block.LinesLeftOut = static_cast<int>(std::count(text.begin() + i, text.end(), '\r'));
+                block.LinesLeftOut =
+                    static_cast<int>(std::count(text.begin() + i, text.end(), '\r'));
                 break;
             }
             if (i + 1 < length) enter();

@@ -32,8 +32,8 @@ constexpr double kLargest = std::numeric_limits<double>::max();
 // 4 mm every tenth hour, escape 0.05 mm, discharge of a linear reservoir (mm)
 // or a water table of 200 mm plus a hundred times it. `big` is put into
 // every fifth row of the series named by `bigSeries` (0 rain, 1 observed).
-void HourlyField(Session& s, const std::string& tag, int rows, int bigSeries = -1,
-                 double big = 0) {
+// An observed value too large for its column is written by SaveAndRun.
+void HourlyField(Session& s, const std::string& tag, int rows, int bigSeries = -1, double big = 0) {
     TDMOmbrel& dm = s.DMOmbrel;
     dm.ModeTag = tag;
     dm.DischargeMode = tag == kDischargeTag;
@@ -63,10 +63,21 @@ void HourlyField(Session& s, const std::string& tag, int rows, int bigSeries = -
     }
 }
 
+// The text that stands in the saved file for an observed value of 123.45,
+// replaced by what a hand-made file may hold in its place.
+constexpr const char* kMarkedObserved = "    123.45";
+
 // Saves the data set as `file` and runs its mode on one thread.
-RunVerdict SaveAndRun(Session& s, const std::string& file, RecordingMessages& messages) {
+RunVerdict SaveAndRun(Session& s, const std::string& file, RecordingMessages& messages,
+                      const std::string& markedObserved = "") {
     s.DMOmbrel.FileName = file;
     EXPECT_TRUE(WriteInputFile(s.DMOmbrel, s.Values, messages));
+    if (!markedObserved.empty()) {
+        std::string text = testing::ReadBytes(file);
+        for (size_t at; (at = text.find(kMarkedObserved)) != std::string::npos;)
+            text.replace(at, markedObserved.size(), markedObserved);
+        testing::WriteBytes(file, text);
+    }
     s.Flags.CheckOnly = true;
     SilentProgress progress;
     SearchOptions oneThread;
@@ -112,8 +123,8 @@ INSTANTIATE_TEST_SUITE_P(Table, WideValues,
 
 struct OverflowCase {
     const char* tag;
-    int bigSeries;  // 0 rain, 1 observed
-    double big;
+    double rain;           // in every fifth row
+    const char* observed;  // in every fifth row of the file
 };
 
 class Overflow : public ::testing::TestWithParam<OverflowCase> {};
@@ -123,19 +134,21 @@ TEST_P(Overflow, DataWhoseArithmeticOverflowsAreRefusedBeforeAnyFileIsWritten) {
     TempDir dir;
     Session s;
     RecordingMessages messages;
-    HourlyField(s, GetParam().tag, 40, GetParam().bigSeries, GetParam().big);
+    const bool rain = GetParam().rain != 0;
+    HourlyField(s, GetParam().tag, 40, rain ? 0 : 1, rain ? GetParam().rain : 123.45);
     const std::string older = dir.Write("field.out", "an older report");
-    EXPECT_EQ(SaveAndRun(s, dir.File("field.inp"), messages), RunVerdict::Refused);
+    EXPECT_EQ(SaveAndRun(s, dir.File("field.inp"), messages, GetParam().observed),
+              RunVerdict::Refused);
     EXPECT_EQ(messages.messages, std::vector<std::string>{kNotFiniteText});
     EXPECT_EQ(testing::ReadBytes(older), "an older report");
     EXPECT_FALSE(std::filesystem::exists(dir.File("field.dat")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Overflow,
-                         ::testing::Values(OverflowCase{kDischargeTag, 0, 1.7e308},
-                                           OverflowCase{kDischargeTag, 1, 1e308},
-                                           OverflowCase{kHeadTag, 1, 1e308},
-                                           OverflowCase{kPredictionTag, 0, 1.7e308}));
+                         ::testing::Values(OverflowCase{kDischargeTag, 1.7e308, ""},
+                                           OverflowCase{kDischargeTag, 0, " 1.0E+0308"},
+                                           OverflowCase{kHeadTag, 0, " 1.0E+0308"},
+                                           OverflowCase{kPredictionTag, 1.7e308, ""}));
 
 // Fault: graph 7 turned the line of equality of values near 1E308 into
 // pixels by casting infinity to int.
@@ -161,10 +174,10 @@ TEST(InputFile, AFileWhoseSecondLineNamesNoModeIsRefusedAndChangesNothing) {
     HourlyField(s, kDischargeTag, 12);
     s.DMOmbrel.Title1 = "kept";
     const TDMOmbrel before = s.DMOmbrel;
-    const std::string file = dir.Write(
-        "nomode.inp", testing::CrLf({" Input data for Tervala program", " Groundwater", "",
-                                     "other", "title", "", " Filename: x",
-                                     " Maximum dead storage:    60.00"}));
+    const std::string file =
+        dir.Write("nomode.inp",
+                  testing::CrLf({" Input data for Tervala program", " Groundwater", "", "other",
+                                 "title", "", " Filename: x", " Maximum dead storage:    60.00"}));
     s.DMOmbrel.FileName = file;
     EXPECT_FALSE(ReadInputFile(s.DMOmbrel, s.Values, messages, false).ok);
     EXPECT_EQ(messages.messages, std::vector<std::string>{NoModeText(file)});
@@ -200,6 +213,30 @@ TEST(LargestDouble, AnInputFileOfSuchValuesOpensAgain) {
     ASSERT_TRUE(WriteInputFile(s.DMOmbrel, s.Values, messages));
     EXPECT_TRUE(ReadInputFile(s.DMOmbrel, s.Values, messages, true).ok);
     EXPECT_EQ(messages.messages.size(), 0u);
+}
+
+// Finding of the input-file fuzz target: the readers take 11 characters of a
+// row's last value, so an observed 123456789012 was saved and read back as
+// 12345678901. Such a value is refused; the widest that fits is kept.
+TEST(InputFile, ALastValueTooWideToBeReadBackIsRefused) {
+    for (double observed : {123456789012.0, 99999999.99}) {
+        TempDir dir;
+        Session s;
+        RecordingMessages messages;
+        HourlyField(s, kDischargeTag, 12);
+        s.DMOmbrel.DischData[4] = observed;
+        s.DMOmbrel.FileName = dir.File("wide.inp");
+        const bool fits = observed < 1e8;
+        EXPECT_EQ(WriteInputFile(s.DMOmbrel, s.Values, messages), fits);
+        if (!fits) {
+            EXPECT_EQ(messages.messages,
+                      std::vector<std::string>{TooWideText(observed, 5, dir.File("wide.inp"))});
+            EXPECT_FALSE(std::filesystem::exists(dir.File("wide.inp")));
+            continue;
+        }
+        ASSERT_TRUE(ReadInputFile(s.DMOmbrel, s.Values, messages, false).ok);
+        EXPECT_EQ(s.DMOmbrel.DischData[4], observed);
+    }
 }
 
 }  // namespace

@@ -99,9 +99,9 @@ inline GraphReadOutcome ReadAndDraw(TDMOmbrel& data, ProgramValues& values, Grap
     if (read == GraphReadOutcome::Read) {
         const GraphSeries& s = data.Graph;
         const bool analysis = IsAnalysisGraph(kind);
-        for (const DataArrayR* column : {&s.Time, &s.Rain, &s.Recharge, &s.Alpha,
-                                         analysis ? &s.Observed : &s.Discharge,
-                                         analysis ? &s.Calculated : &s.Head}) {
+        for (const DataArrayR* column :
+             {&s.Time, &s.Rain, &s.Recharge, &s.Alpha, analysis ? &s.Observed : &s.Discharge,
+              analysis ? &s.Calculated : &s.Head}) {
             Require(column->size() == static_cast<size_t>(data.NrOfData),
                     "every column read holds a value of every row");
         }
@@ -112,10 +112,13 @@ inline GraphReadOutcome ReadAndDraw(TDMOmbrel& data, ProgramValues& values, Grap
     return read;
 }
 
-inline constexpr GraphKind kAllGraphs[] = {
-    GraphKind::ObservedCalculatedInTime,  GraphKind::PredictedDischarge,
-    GraphKind::AnalysisRainRecharge,      GraphKind::PredictionRainRecharge,
-    GraphKind::WaterTable,                GraphKind::CalculatedAgainstObserved,
-    GraphKind::ObservedAgainstRecharge,   GraphKind::RechargeObservedInTime};
+inline constexpr GraphKind kAllGraphs[] = {GraphKind::ObservedCalculatedInTime,
+                                           GraphKind::PredictedDischarge,
+                                           GraphKind::AnalysisRainRecharge,
+                                           GraphKind::PredictionRainRecharge,
+                                           GraphKind::WaterTable,
+                                           GraphKind::CalculatedAgainstObserved,
+                                           GraphKind::ObservedAgainstRecharge,
+                                           GraphKind::RechargeObservedInTime};
 
 }  // namespace tervala::fuzz

@@ -1,8 +1,10 @@
-// "Open input" of any file. A file that is read gives a data set the writer
-// saves, and that saved file reads back as the same data set.
-#include <algorithm>
+// "Open input" of any file. A data set that was read is saved, and the saved
+// file opens as what was saved: saved once more it is the same file, word for
+// word, with the same numbers ("-0.00" and "0.00" are both zero).
+#include <sstream>
 
 #include "model/input_file.h"
+#include "model/number_text.h"
 #include "tests/fuzz/fuzz_support.h"
 
 using namespace tervala;
@@ -10,24 +12,25 @@ using fuzz::Require;
 
 namespace {
 
-// What the saved file holds of a data set (the serial numbers are counted
-// anew, the file name is the saved file's).
-bool SameSaved(const TDMOmbrel& a, const ProgramValues& va, const TDMOmbrel& b,
-               const ProgramValues& vb) {
-    const int n = a.NrOfData;
-    auto same = [n](const DataArrayR& x, const DataArrayR& y) {
-        return std::equal(x.begin(), x.begin() + n, y.begin());
-    };
-    bool ok = a.ModeTag == b.ModeTag && a.Title1 == b.Title1 && a.Title2 == b.Title2 &&
-              n == b.NrOfData && a.MaxSto == b.MaxSto && a.IniSto == b.IniSto &&
-              a.MaxEsc == b.MaxEsc && same(a.TimeData, b.TimeData) &&
-              same(a.RainData, b.RainData) && same(a.EscData, b.EscData);
-    if (a.DischargeMode) ok = ok && same(a.DischData, b.DischData);
-    if (a.PredictionMode) {
-        ok = ok && va.MCoeff == vb.MCoeff && va.NValue == vb.NValue &&
-             a.Porosity == b.Porosity && a.RunIni == b.RunIni && a.HeadIni == b.HeadIni;
+bool SameWordsAndNumbers(const std::string& a, const std::string& b) {
+    std::istringstream wordsA(a), wordsB(b);
+    std::string x, y;
+    while (wordsA >> x) {
+        if (!(wordsB >> y)) return false;
+        if (x == y) continue;
+        const std::optional<double> u = ParseFileNumber(x), v = ParseFileNumber(y);
+        if (!u || !v || *u != *v) return false;
     }
-    return ok;
+    return !(wordsB >> y);
+}
+
+// Saves the data set into `path` and opens it again; the file's text.
+std::string SavedAndOpened(TDMOmbrel& dm, ProgramValues& values, const std::string& path) {
+    fuzz::QuietMessages messages;
+    dm.FileName = path;
+    if (!WriteInputFile(dm, values, messages)) return {};
+    Require(ReadInputFile(dm, values, messages, false).ok, "a saved file opens");
+    return fuzz::ReadWholeFile(path);
 }
 
 }  // namespace
@@ -36,21 +39,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::QuietMessages messages;
     TDMOmbrel dm;
     ProgramValues values;
-    dm.FileName = fuzz::WriteFuzzFile("opened.inp", std::string(reinterpret_cast<const char*>(data), size));
+    dm.FileName = fuzz::WriteFuzzFile("opened.inp",
+                                      std::string(reinterpret_cast<const char*>(data), size));
     if (!ReadInputFile(dm, values, messages, false).ok) return 0;
 
-    // Saved and opened twice: the first saving rounds the numbers to their
-    // formats, after that nothing may change.
-    dm.FileName = fuzz::FuzzPath("saved.inp");
-    Require(WriteInputFile(dm, values, messages), "a data set read is saved");
-    TDMOmbrel first = dm;
-    ProgramValues firstValues = values;
-    Require(ReadInputFile(first, firstValues, messages, false).ok, "a saved file opens");
-    TDMOmbrel second = first;
-    ProgramValues secondValues = firstValues;
-    Require(WriteInputFile(second, secondValues, messages), "an opened file is saved again");
-    Require(ReadInputFile(second, secondValues, messages, false).ok, "it opens again");
-    Require(SameSaved(first, firstValues, second, secondValues),
-            "what is saved opens as the same data set");
+    // A value too wide to be read back is refused; whatever is saved opens
+    // as it was saved.
+    const std::string path = fuzz::FuzzPath("saved.inp");
+    const std::string first = SavedAndOpened(dm, values, path);
+    if (first.empty()) return 0;
+    const std::string second = SavedAndOpened(dm, values, path);
+    Require(!second.empty(), "an opened file is saved again");
+    Require(SameWordsAndNumbers(first, second), "what is saved opens as it was saved");
     return 0;
 }

@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ProgramValues values;
     dm.ModeTag = data[0] % 2 ? kPredictionTag : kDischargeTag;
     dm.FileName = fuzz::FuzzPath("field.inp");
-    fuzz::WriteFuzzFile("field.par", std::string(reinterpret_cast<const char*>(data + 1), size - 1));
+    fuzz::WriteFuzzFile("field.par",
+                        std::string(reinterpret_cast<const char*>(data + 1), size - 1));
     if (!ReadParameterFileBeside(dm, values, messages, data[0] % 4 == 3).read) return 0;
 
     const std::string written = ParameterFileText(values, dm.Porosity);

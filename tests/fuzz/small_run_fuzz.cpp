@@ -64,7 +64,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Require(LoadReport(shown, report, messages), "the report is loaded");
     shown.FileName = shown.LastFileName = report;
     Require(ProbeGraphReport(shown, messages), "the report is probed");
-    Require(shown.GraphTag == (prediction ? "PRED" : head ? "RECO" : "----"),
+    Require(shown.GraphTag == (prediction ? "PRED"
+                               : head     ? "RECO"
+                                          : "----"),
             "the report offers the graphs of its run");
     for (GraphKind kind : fuzz::kAllGraphs) {
         if (IsAnalysisGraph(kind) == prediction) continue;

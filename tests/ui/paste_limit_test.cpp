@@ -19,8 +19,9 @@ TEST_F(RainFormTest, APasteOf1600RowsKeepsTheFirst1500AndSaysHowManyWereLeftOut)
     grid().setCurrentIndex(grid().model()->index(0, 0));
     grid().setFocus();
     QTest::keyClick(&grid(), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"The maximum number of data is 1500. "
-                                                         "100 pasted rows beyond it were left out."});
+    EXPECT_EQ(dialogs.messages,
+              std::vector<std::string>{"The maximum number of data is 1500. "
+                                       "100 pasted rows beyond it were left out."});
     EXPECT_EQ(grid().RowCount(), 1500);
     EXPECT_EQ(form->NrOfDataEdit->text(), "1500");
     EXPECT_EQ(dm().NrOfData, 1500);
