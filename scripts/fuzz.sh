@@ -24,6 +24,11 @@ if [ ! -x "$fuzz/${targets[0]}_fuzz" ]; then
     exit 2
 fi
 
+# Sanitizer reports name source lines when the symbolizer is found.
+for symbolizer in /usr/lib/llvm-14/bin/llvm-symbolizer /usr/bin/llvm-symbolizer; do
+    [ -x "$symbolizer" ] && export ASAN_SYMBOLIZER_PATH=$symbolizer && break
+done
+
 dictionary() {
     case $1 in
         number_text | paste | parameter_file) echo "$1" ;;

@@ -18,6 +18,7 @@ packages=(
   util-linux   # taskset: the tests run once more on one processor
   locales                      # localedef and the German locale source of the decimal-comma test
   clang-14 libclang-rt-14-dev  # the fuzz targets: clang with libFuzzer and the sanitizer runtimes
+  llvm-14                      # llvm-symbolizer, for readable sanitizer reports
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -29,15 +29,18 @@ inline void Require(bool property, const char* what) {
 // removed when the process ends.
 inline std::string FuzzPath(const std::string& name) {
     static const std::string folder = [] {
-        std::string pattern = std::filesystem::exists("/dev/shm") ? "/dev/shm" : "/tmp";
-        pattern += "/tervala-fuzz-XXXXXX";
-        Require(mkdtemp(pattern.data()) != nullptr, "a folder for the fuzz files");
-        static const std::string made = pattern;
+        static std::string made;
+        for (const char* base : {"/dev/shm", "/tmp"}) {
+            made = std::string(base) + "/tervala-fuzz-XXXXXX";
+            if (mkdtemp(made.data()) != nullptr) break;
+            made.clear();
+        }
+        Require(!made.empty(), "a folder for the fuzz files");
         std::atexit([] {
             std::error_code ec;
             std::filesystem::remove_all(made, ec);
         });
-        return pattern;
+        return made;
     }();
     return folder + "/" + name;
 }
