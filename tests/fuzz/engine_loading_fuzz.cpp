@@ -38,7 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         } catch (const EngineFileError&) {
             continue;
         }
-        if (s.Flags.AnalysisOk && !s.DMOmbrel.RunFailed && s.Flags.MaxStoOk) {
+        // Accepted as the analysis accepts a loading (a time going back
+        // stops it with its own flag).
+        if (s.Flags.AnalysisOk && !s.Flags.TimeSeqError && !s.DMOmbrel.RunFailed &&
+            s.Flags.MaxStoOk) {
             Require(s.Analysis.RowCount <= kAnalysisCapacity, "rows within the capacity");
             Require(AnalysisDataFinite(s.Analysis, kind == AnalysisKind::Head),
                     "accepted data are finite");
