@@ -6,6 +6,7 @@
 #include <array>
 #include <filesystem>
 #include <iostream>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@
 #include "engine/series_import.h"
 #include "engine/series_input_file.h"
 #include "engine/series_messages.h"
+#include "model/number_text.h"
 #include "ui/program_folders.h"
 
 namespace tervala::batch {
@@ -119,6 +121,19 @@ int Import(const ImportArguments& a) {
     return kExitDone;
 }
 
+// A number option read as the window reads typed numbers ("." or "," as
+// decimal separator), never by the C library, whose reading follows the
+// process locale; from `least` to below `below`.
+CLI::Validator Number(double least, const std::string& what,
+                      double below = std::numeric_limits<double>::infinity()) {
+    return CLI::Validator(
+        [=](std::string& text) {
+            const std::optional<double> v = TryStringToFloat(text);
+            return v && *v >= least && *v < below ? std::string() : "'" + text + "' is not " + what;
+        },
+        "NUMBER");
+}
+
 }  // namespace
 
 void RegisterImportCommand(CLI::App& app, int& exitCode) {
@@ -150,34 +165,34 @@ void RegisterImportCommand(CLI::App& app, int& exitCode) {
                     "FIRST:LAST, the rows used, counted from 1 below the header");
     cmd->add_option("--time-unit", a->timeUnit, "Unit of times made from dates (default days)")
         ->check(CLI::IsMember({"days", "hours"}));
-    cmd->add_option("--maxsto", a->fields.MaxSto, "Maximum dead storage, mm (default 50)")
-        ->check(CLI::NonNegativeNumber);
-    cmd->add_option("--inisto", a->fields.IniSto, "Initial dead storage, mm (default 50)")
-        ->check(CLI::NonNegativeNumber);
-    cmd->add_option("--maxesc", a->fields.MaxEsc,
-                    "Maximum escape rate for rows without one, mm/t (default 0.1)");
+    const double any = -std::numeric_limits<double>::max();
+    for (auto [name, target, help] :
+         {std::tuple{"--maxsto", &a->fields.MaxSto, "Maximum dead storage, mm (default 50)"},
+          {"--inisto", &a->fields.IniSto, "Initial dead storage, mm (default 50)"},
+          {"--maxesc", &a->fields.MaxEsc,
+           "Maximum escape rate for rows without one, mm/t (default 0.1)"}})
+        cmd->add_option_function<std::string>(
+               name, [target = target](const std::string& t) {
+                   *target = TryStringToFloat(t).value_or(*target);
+               },
+               help)
+            ->check(target == &a->fields.MaxEsc ? Number(any, "a number")
+                                                : Number(0, "a number of 0 or more"));
     cmd->add_option("--title1", a->title1, "First title line (default: the file's name)");
     cmd->add_option("--title2", a->title2,
                     "Second title line (default: the lines and columns used)");
     cmd->add_option("--m", a->prediction[0], "Prediction: M of alpha = M * discharge + N")
-        ->check(CLI::Number);
+        ->check(Number(any, "a number"));
     cmd->add_option("--n", a->prediction[1], "Prediction: N of the alpha function")
-        ->check(CLI::Number);
+        ->check(Number(any, "a number"));
     cmd->add_option("--runini", a->prediction[2], "Prediction: initial runoff, mm/t (default 0)")
-        ->check(CLI::NonNegativeNumber);
+        ->check(Number(0, "a number of 0 or more"));
     cmd->add_option("--headini", a->prediction[3],
                     "Prediction: initial water level above drain level, mm (default 0)")
-        ->check(CLI::NonNegativeNumber);
+        ->check(Number(0, "a number of 0 or more"));
     cmd->add_option("--porosity", a->prediction[4],
                     "Prediction: drainable porosity, percent (default 10)")
-        ->check(CLI::Validator(
-            [](std::string& text) {
-                double p = -1;
-                return CLI::detail::lexical_cast(text, p) && p >= 0 && p < 100
-                           ? std::string()
-                           : "the drainable porosity is a percentage from 0 to below 100";
-            },
-            "0 <= PERCENT < 100"));
+        ->check(Number(0, "a percentage from 0 to below 100", 100));
     cmd->callback([a, &exitCode] { exitCode = Import(*a); });
 }
 
