@@ -29,10 +29,12 @@ for symbolizer in /usr/lib/llvm-14/bin/llvm-symbolizer /usr/bin/llvm-symbolizer;
     [ -x "$symbolizer" ] && export ASAN_SYMBOLIZER_PATH=$symbolizer && break
 done
 
+# The targets' files in memory where the system allows it.
+[ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
+
 dictionary() {
     case $1 in
-        number_text | paste | parameter_file) echo "$1" ;;
-        report | graph_data | fit_file) echo report ;;
+        number_text | paste | parameter_file | series_import | report) echo "$1" ;;
         *) echo input_file ;;
     esac
 }

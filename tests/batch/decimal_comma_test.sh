@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Regression: under a decimal-comma desktop (LANG=de_DE.UTF-8) the batch
 # command aborted drawing graphs and numbers depended on the process locale.
-# Runs the three example data sets, draws every graph of their reports and
+# Runs the three example data sets with a summary, draws every graph of their
+# reports, exports a report's series, imports a series with decimal commas and
 # derives a drainage alpha function, once under C and once under German
 # settings, and compares every file and every printed line byte for byte.
 # Further arguments: a command run under the German settings as well (the
@@ -34,14 +35,16 @@ run_all() {
     cd "$work/run"
     cp "$src/Data/Vidora.inp" "$src/Data/VidoraHead.inp" "$src/Data/VidoraPrediction.inp" .
     {
-        call run Vidora.inp --threads 2
-        call run VidoraHead.inp --threads 2
-        call run VidoraPrediction.inp
+        call run Vidora.inp VidoraHead.inp VidoraPrediction.inp --jobs 1 --threads 2 \
+            --summary summary.csv
         for k in 1 3 7 8 9; do
             call graph Vidora.out --kind $k -o "dis$k.bmp"
             call graph VidoraHead.out --kind $k --bw -o "head$k.bmp"
         done
         for k in 2 4 5; do call graph VidoraPrediction.out --kind $k -o "pre$k.bmp"; done
+        call export VidoraHead.out -o head.csv
+        call import "$src/tests/data/series/semicolon_dates.csv" -o imported.inp --job analysis \
+            --maxsto 2,5 --maxesc 0.25
         call drainage --ka 1.5 --kb 0,8 --depth 5 --perimeter 0.5 --porosity 5 \
             --spacing 50 --par field.par
     } > printed.txt 2>&1

@@ -109,7 +109,6 @@ TEST(GraphSweep, EveryKindStaysInsideThePictureInItsPalette) {
             }
 }
 
-
 std::string Name(Rgb c) {
     const std::pair<Rgb, const char*> names[] = {
         {kSilver, "silver"}, {kBlack, "black"},   {kWhite, "white"},     {kDarkBlue, "darkblue"},
@@ -234,7 +233,6 @@ TEST(GraphKinds, SeriesAtTheirHandPlacedPixels) {
         EXPECT_EQ(g.Series(), c.expected) << c.name;
     }
 }
-
 
 TEST(GraphTexts, CaptionsLegendsAndRSquareByKindModeAndFactor) {
     using G = GraphKind;
@@ -419,6 +417,12 @@ TEST(PixelMapping, BoundsLieFivePixelsInsideTheAxesAndSeriesKeepTheirUnits) {
     EXPECT_TRUE(t && std::abs(t->Slope - 1.4) < 1e-15 && std::abs(t->At(0) - 0.5) < 1e-15);
     EXPECT_FALSE(ComputeLinearTrend({1}, {1}, 1).has_value());
     EXPECT_FALSE(ComputeLinearTrend({2, 2, 5}, {1, 2, 3}, 2).has_value());  // the first n rows
+    // Regression: graph 7 cast the infinite ends of its line of equality to int.
+    Graph seven({.Time = {1, 1e308, 2}, .Observed = {1, 1e308, 2}, .Calculated = {1, 2, -1e308}});
+    seven.Draw(GraphKind::CalculatedAgainstObserved);
+    for (const DrawOp& op : seven.surface.ops)
+        EXPECT_TRUE(std::max({op.x1, op.y1, op.x2, op.y2}) <= 1'000'000 &&
+                    std::min({op.x1, op.y1, op.x2, op.y2}) >= -1'000'000);
 }
 
 }  // namespace

@@ -170,7 +170,7 @@ TEST(InputFile, BrokenFilesAreToldAndLeaveTheDataSetAsItWas) {
     const std::pair<const char*, const char*> edits[] = {  // text replaced; nothing: cut there; none: appended
         {"10.00\r\n", "abc\r\n"}, {"12.50", "1x.50"}, {"100.00", "100,00"}, {"      1.23", "     1.2,3"},
         {"", "    5         1.00\r\n"}, {"    3  ", "  3.5  "}, {"\r\n    3", "\r\n\r\n    3"}, {"5.0E-0001", "five"},
-        {" Max.escape", nullptr}};
+        {" Max.escape", nullptr}, {" Discharge analysis", " Groundwater"}};  // the last: no mode
     // clang-format on
     for (const auto& [from, to] : edits) {
         SCOPED_TRACE(from);
@@ -182,7 +182,13 @@ TEST(InputFile, BrokenFilesAreToldAndLeaveTheDataSetAsItWas) {
         const TDMOmbrel before = s.DMOmbrel;
         RecordingMessages m;
         EXPECT_FALSE(ReadInputFile(s.DMOmbrel, s.Values, m, false).ok);
-        EXPECT_EQ(m.messages, std::vector{Corrupt(file)});
+        // Regression: a file of no mode was taken half, the old rows with the new titles.
+        EXPECT_EQ(m.messages, std::vector{std::string(from) != " Discharge analysis"
+                                              ? Corrupt(file)
+                                              : "The file \"" + file +
+                                                    "\" is no input file of a discharge "
+                                                    "analysis, head analysis or prediction: its "
+                                                    "second line names none of them."});
         const TDMOmbrel& d = s.DMOmbrel;
         EXPECT_EQ((std::tuple{d.ModeTag, d.Title1, d.MaxSto, d.NrOfData, d.TimeData, d.DischData,
                               d.RowCheck, d.ParFileName}),
@@ -217,6 +223,12 @@ TEST(InputFile, WritesThatCannotBeDoneLeaveNothingHalfWritten) {
     s.DMOmbrel.DischData[1] = std::nan("");
     EXPECT_FALSE(WriteInputFile(s.DMOmbrel, s.Values, m));
     EXPECT_EQ(m.messages, (std::vector<std::string>{corrupt, corrupt}));
+    s.DMOmbrel.DischData[1] = 123456789012;  // regression: the reader takes 11 characters of it
+    EXPECT_FALSE(WriteInputFile(s.DMOmbrel, s.Values, m));
+    EXPECT_EQ(m.messages.back(),
+              "The value 123456789012 in row 2 is too large for the last column of "
+              "the inputfile \"" +
+                  dir.File("field.inp") + "\", which was not written");
     s.DMOmbrel.DischData[1] = 4;
     s.DMOmbrel.ModeTag = "";  // no mode
     EXPECT_FALSE(WriteInputFile(s.DMOmbrel, s.Values, m));

@@ -11,7 +11,8 @@ namespace tervala {
 namespace {
 
 TEST(NumberTexts, EachFormatAgainstItsHandWorkedExamples) {
-    const double inf = std::numeric_limits<double>::infinity();
+    const double inf = std::numeric_limits<double>::infinity(),
+                 max = std::numeric_limits<double>::max();
     // clang-format off
     const std::pair<std::string, const char*> cases[] = {
         {FormatFixed(0.5, 6, 2), "  0.50"}, {FormatFixed(12345678.9, 6, 2), "12345678.90"},
@@ -37,6 +38,9 @@ TEST(NumberTexts, EachFormatAgainstItsHandWorkedExamples) {
         {FormatGeneral(2.0 / 3.0), "0.666666666666667"}, {FormatGeneral(0.1 + 0.2), "0.3"},
         {FormatGeneral(123456789012345.0), "123456789012345"}, {FormatGeneral(1e15), "1E15"},
         {FormatGeneral(1234567890123456.0), "1.23456789012346E15"}, {FormatGeneral(std::nan("")), "NAN"},
+        // Regression: rounded up beyond the largest double, these texts could not be read back.
+        {FormatExponent(max, 10), " 1.7E+0308"}, {FormatExponent(-max, 12), "-1.797E+0308"},
+        {FormatCoefficient(max), "1.7976E+308"}, {FormatGeneral(max), "1.79769313486231E308"},
     };
     // clang-format on
     for (const auto& [text, expected] : cases) EXPECT_EQ(text, expected);

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/../.."
 batch=$(realpath "${1:-build/tervala-batch}")
 corpus=tests/fuzz/corpus
 rm -rf "$corpus"
-mkdir -p "$corpus"/{number_text,paste,input_file,parameter_file,engine_loading,small_run,report,graph_data,fit_file}
+mkdir -p "$corpus"/{number_text,paste,input_file,parameter_file,engine_loading,small_run,report,series_import}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -27,15 +27,12 @@ for f in "$work"/*.inp; do
     for target in input_file engine_loading small_run; do cp "$f" "$corpus/$target/"; done
 done
 
-# Reports and fit files of their runs.
+# Reports of their runs, each followed by its fit file after a line "#FIT".
 for name in discharge head prediction seconds; do
     "$batch" run "$work/$name.inp" --threads 1 > /dev/null
-    cp "$work/$name.out" "$corpus/report/"
+    cp "$work/$name.out" "$corpus/report/$name"
     if [ -f "$work/$name.dat" ]; then
-        cp "$work/$name.dat" "$corpus/fit_file/"
-        { cat "$work/$name.out"; printf '#FIT\n'; cat "$work/$name.dat"; } > "$corpus/graph_data/$name"
-    else
-        cp "$work/$name.out" "$corpus/graph_data/$name"
+        { printf '#FIT\n'; cat "$work/$name.dat"; } >> "$corpus/report/$name"
     fi
 done
 
@@ -56,3 +53,11 @@ printf '\x00\x00%s' $'1\t2,5\t0.2\t1\r\n2\t0\t0.2\t1.5\r\n3\t1\t0.2\t"2"\r\n' > 
 printf '\x01\x05%s' $'10\t3\t0.5\t1\n11\t3\t\t2\n12\t4' > "$corpus/paste/lf"
 printf '\x00\x10%s' "$(for r in $(seq 1 40); do printf '%d\t%d.5\t0.1\r' "$r" "$r"; done)" \
     > "$corpus/paste/near_the_limit"
+
+# CSV series of the import tests, each once as an analysis and once as a
+# prediction (the first byte).
+for f in tests/data/series/*.csv tests/data/series/*.tsv; do
+    name=$(basename "$f")
+    { printf '\x00'; cat "$f"; } > "$corpus/series_import/analysis_$name"
+    { printf '\x01'; cat "$f"; } > "$corpus/series_import/prediction_$name"
+done

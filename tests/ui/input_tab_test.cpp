@@ -58,6 +58,8 @@ TEST(Paste, RulesOfASpreadsheetBlock) {
         {"BothSeparators", 0, 0, Block(15, 4, {"5", "1.2,5", "0", "1"}), false, none, insufficient, 15, 4, {"5", "1.2,5", "0", "1"}, 5},
         {"ExponentLosesItsE", 0, 0, Block(15, 0, {"1", "1.5E-3", "0", "1"}), false, none, insufficient, 15, 0, {"1", "1.5-3", "0", "1"}, 1},
         {"EmptyTime", 0, 0, Block(15, 6, {"", "1", "0", "1"}), false, none, insufficient, 15, 6, {"", "1", "0", "1"}, 0},
+        // Regression: the data set took all 1600 rows while the field showed 1500.
+        {"MoreThan1500Rows", 0, 0, Block(1600, 1499, {"7", "2", "0", "1"}), false, none, {"The maximum number of data is 1500. 100 pasted rows beyond it were left out."}, 1500, 1499, {"7", "2", "0", "1"}, 7},
     };
     // clang-format on
     for (const auto& c : cases) {
