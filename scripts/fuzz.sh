@@ -34,15 +34,23 @@ done
 
 dictionary() {
     case $1 in
-        number_text | paste | parameter_file | series_import | report) echo "$1" ;;
+        number_text | paste | parameter_file | report) echo "$1" ;;
         *) echo input_file ;;
     esac
 }
 
+# A smoke run (TERVALA_FUZZ_SMOKE=1, as the test command makes it) starts from
+# the seed corpus alone and keeps nothing it learns.
+corpora=$fuzz/corpus
+if [ -n "${TERVALA_FUZZ_SMOKE:-}" ]; then
+    corpora=$(mktemp -d)
+    trap 'rm -rf "$corpora"' EXIT
+fi
+
 failed=0
 printf '%-16s %12s %8s %8s  %s\n' target executions cov ft findings
 for t in "${targets[@]}"; do
-    corpus=$fuzz/corpus/$t
+    corpus=$corpora/$t
     findings=$fuzz/findings/$t
     log=$fuzz/logs/$t.log
     mkdir -p "$corpus" "$findings" "$(dirname "$log")"

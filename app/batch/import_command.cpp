@@ -172,7 +172,8 @@ void RegisterImportCommand(CLI::App& app, int& exitCode) {
           {"--maxesc", &a->fields.MaxEsc,
            "Maximum escape rate for rows without one, mm/t (default 0.1)"}})
         cmd->add_option_function<std::string>(
-               name, [target = target](const std::string& t) {
+               name,
+               [target = target](const std::string& t) {
                    *target = TryStringToFloat(t).value_or(*target);
                },
                help)

@@ -9,13 +9,7 @@
 #include "engine/analysis_loading.h"
 #include "engine/engine_file_error.h"
 #include "engine/run_selected_mode.h"
-#include "graphs/graph_catalogue.h"
-#include "model/fit_trend_reader.h"
-#include "model/graph_data_reader.h"
-#include "model/graph_report_probe.h"
 #include "model/input_file.h"
-#include "model/report_loading.h"
-#include "tests/support/recording_surface.h"
 #include "tests/support/test_support.h"
 
 namespace tervala {
@@ -281,36 +275,6 @@ TEST(EngineRun, FilesTheEngineCannotReadOrWriteRaiseAFileError) {
         });
         EXPECT_EQ(r.error, "The file \"" + r.dir.File("field.out") + "\" could not be written");
         EXPECT_EQ(r.s.DMOmbrel.FileName, r.input);
-    }
-}
-
-// Regression: from row 278 an hourly time in seconds filled its report field and
-// ran into the serial number, and every graph called the good report damaged.
-// The analyses, whose searches take long, start at hour 275.
-TEST(EngineRun, EveryGraphOfAnHourlySeriesInSecondsIsDrawn) {
-    for (const auto& [golden, kinds, rows, hour] :
-         {std::tuple{"prediction3", std::vector{2, 4, 5}, 300, 0},
-          {"serials", {1, 3, 7, 8, 9}, 12, 275},
-          {"head3", {1, 3, 7, 8, 9}, 12, 275}}) {
-        const std::string observed = golden[0] == 'p' ? "" : golden[0] == 'h' ? " 40" : " ";
-        EngineRun r(Input(golden, Numbered(rows, [&](int k) {
-                              return Str(3600 * (hour + k)) + (k % 10 ? " 0 0.05" : " 4 0.05") +
-                                     observed + (observed.empty() ? "" : Str(k % 7));
-                          })));
-        ASSERT_EQ(r.verdict, RunVerdict::Good) << golden;
-        TDMOmbrel d;
-        ProgramValues v;
-        RecordingMessages m;
-        d.LastFileName = r.dir.File("field.out");
-        ASSERT_TRUE(LoadReport(d, d.LastFileName, m) && ProbeGraphReport(d, m));
-        for (int k : kinds) {
-            const GraphKind kind = *GraphKindFromNumber(k);
-            if (k == 8) ReadFitTrend(d, v.Trend, m);
-            EXPECT_EQ(ReadGraphData(d, v, kind, m), GraphReadOutcome::Read) << golden << k;
-            RecordingSurface surface;
-            EXPECT_TRUE(d.NrOfData == rows && DrawGraph(surface, GraphInput{d, v, kind}).HasRows);
-        }
-        EXPECT_EQ(m.messages, std::vector<std::string>{});
     }
 }
 

@@ -5,10 +5,13 @@
 #include <filesystem>
 #include <functional>
 
+#include "engine/field_run.h"
+#include "graphs/graph_catalogue.h"
 #include "model/fit_trend_reader.h"
 #include "model/graph_data_reader.h"
 #include "model/graph_report_probe.h"
 #include "model/report_loading.h"
+#include "tests/support/recording_surface.h"
 #include "tests/support/test_support.h"
 
 namespace tervala {
@@ -38,6 +41,19 @@ std::function<std::string(Lines)> Edit(size_t line, const char* text = nullptr) 
         text ? void(l[line] = text) : l.resize(line);
         return Joined(l);
     };
+}
+
+// The report the engine writes of an hourly series in seconds, rows from hour
+// `hour` on, under the header of golden input `golden`.
+std::string HourlyReport(const TempDir& dir, const std::string& golden, int rows, int hour) {
+    std::string text = DataFile("golden/" + golden + ".inp", "x");
+    text.resize(text.find('\n', text.rfind("\n -") + 1) + 1);  // up to the second ruler
+    for (int k = 1; k <= rows; ++k)
+        text += std::to_string(k) + " " + std::to_string(3600 * (hour + k)) +
+                (k % 10 ? " 0 0.05 " : " 4 0.05 ") +
+                (golden[0] == 'p' ? "" : std::to_string((golden[0] == 'h') * 400 + k % 7)) + "\r\n";
+    RecordingMessages m;
+    return ReadBytes(RunFieldFile(dir.Write("hourly.inp", text), SearchOptions{}, m).ReportFile);
 }
 
 TEST(GraphDataReader, RowsAndValuesOfEachKindAndWhatTheReaderRefuses) {
@@ -181,21 +197,29 @@ TEST(GraphReportProbe, TellsTheReportKindsApartAndEveryReportIsReadWhole) {
     EXPECT_FALSE(ProbeGraphReport(gone, m));
     EXPECT_EQ((std::pair{m.messages.size(), gone.Title1}),
               (std::pair{size_t{1}, std::string("kept")}));
-    // The golden reports the engine writes give every row to each of their graphs.
-    for (const auto& [name, tag, rows] : {std::tuple{"serials", "----", 3},
-                                          {"twelve", "----", 12},
-                                          {"head3", "RECO", 3},
-                                          {"prediction3", "PRED", 3}}) {
+    // The reports the engine writes give every row to each of their graphs: the golden ones
+    // and, a regression, hourly series in seconds (from row 278 the time filled its field and
+    // ran into the serial number, and every graph called the report damaged).
+    for (const auto& [name, tag, rows, report] :
+         {std::tuple{"serials", "----", 3, DataFile("golden/serials.out", "x.inp")},
+          {"twelve", "----", 12, DataFile("golden/twelve.out", "x.inp")},
+          {"head3", "RECO", 3, DataFile("golden/head3.out", "x.inp")},
+          {"prediction3", "PRED", 3, DataFile("golden/prediction3.out", "x.inp")},
+          {"hourly prediction", "PRED", 300, HourlyReport(dir, "prediction3", 300, 0)},
+          {"hourly discharge", "----", 12, HourlyReport(dir, "serials", 12, 275)},
+          {"hourly head", "RECO", 12, HourlyReport(dir, "head3", 12, 275)}}) {
         TDMOmbrel d;
         ProgramValues v;
         RecordingMessages m;
-        d.LastFileName =
-            dir.Write("r.out", DataFile(std::string("golden/") + name + ".out", "x.inp"));
+        d.LastFileName = dir.Write("r.out", report);
         EXPECT_TRUE(ProbeGraphReport(d, m) && d.GraphTag == tag);
         d.ModeTag = d.GraphTag == "RECO" ? " Hyd" : " Dis";
         for (int k : d.GraphTag == "PRED" ? std::vector{2, 4, 5} : std::vector{1, 3, 7, 8, 9}) {
-            EXPECT_EQ(ReadGraphData(d, v, *GraphKindFromNumber(k), m), GraphReadOutcome::Read);
-            EXPECT_EQ(d.NrOfData, rows) << name << " kind " << k;
+            const GraphKind kind = *GraphKindFromNumber(k);
+            EXPECT_EQ(ReadGraphData(d, v, kind, m), GraphReadOutcome::Read);
+            RecordingSurface surface;
+            EXPECT_TRUE(d.NrOfData == rows && DrawGraph(surface, GraphInput{d, v, kind}).HasRows)
+                << name << " kind " << k;
         }
         EXPECT_TRUE(m.messages.empty()) << name;
     }

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/../.."
 batch=$(realpath "${1:-build/tervala-batch}")
 corpus=tests/fuzz/corpus
 rm -rf "$corpus"
-mkdir -p "$corpus"/{number_text,paste,input_file,parameter_file,engine_loading,small_run,report,series_import}
+mkdir -p "$corpus"/{number_text,paste,input_file,parameter_file,small_run,report}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -24,7 +24,7 @@ awk 'NR <= 14 { print; next } { sub(/\r$/, ""); printf "%5d %12.2f %s %s %s\r\n"
 awk 'NR <= 14 { print; next } { sub(/\r$/, ""); printf "%5d %12s %10s %10s\r\n", $1, $2, $3, $5 }' \
     "$work/discharge.inp" | head -n 30 > "$work/fourfields.inp"
 for f in "$work"/*.inp; do
-    for target in input_file engine_loading small_run; do cp "$f" "$corpus/$target/"; done
+    for target in input_file small_run; do cp "$f" "$corpus/$target/"; done
 done
 
 # Reports of their runs, each followed by its fit file after a line "#FIT".
@@ -53,11 +53,3 @@ printf '\x00\x00%s' $'1\t2,5\t0.2\t1\r\n2\t0\t0.2\t1.5\r\n3\t1\t0.2\t"2"\r\n' > 
 printf '\x01\x05%s' $'10\t3\t0.5\t1\n11\t3\t\t2\n12\t4' > "$corpus/paste/lf"
 printf '\x00\x10%s' "$(for r in $(seq 1 40); do printf '%d\t%d.5\t0.1\r' "$r" "$r"; done)" \
     > "$corpus/paste/near_the_limit"
-
-# CSV series of the import tests, each once as an analysis and once as a
-# prediction (the first byte).
-for f in tests/data/series/*.csv tests/data/series/*.tsv; do
-    name=$(basename "$f")
-    { printf '\x00'; cat "$f"; } > "$corpus/series_import/analysis_$name"
-    { printf '\x01'; cat "$f"; } > "$corpus/series_import/prediction_$name"
-done

@@ -2,4 +2,4 @@
 # tests/fuzz/corpus/NAME) and the function of fuzz_targets.cpp that takes its input.
 set(TERVALA_FUZZ_TARGETS
   number_text:NumberText input_file:InputFile parameter_file:ParameterFile report:Report
-  engine_loading:EngineLoading paste:Paste series_import:CsvSeries small_run:SmallRun)
+  paste:Paste small_run:SmallRun)
