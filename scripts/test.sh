@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds, and runs every test (core and headless window tests).
+# Sets up the machine, builds, and runs every test (core, batch command, headless window,
+# install checks, the decimal-comma comparison and a short run of every fuzz target).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
