@@ -2,9 +2,10 @@
 # Regression: under a decimal-comma desktop (LANG=de_DE.UTF-8) the batch
 # command aborted drawing graphs and numbers depended on the process locale.
 # Runs the three example data sets with a summary, draws every graph of their
-# reports, exports a report's series, imports a series with decimal commas and
-# derives a drainage alpha function, once under C and once under German
-# settings, and compares every file and every printed line byte for byte.
+# reports, exports a report's series, diagnoses a fit with its picture,
+# imports a series with decimal commas and derives a drainage alpha function,
+# once under C and once under German settings, and compares every file and
+# every printed line byte for byte.
 # Further arguments: a command run under the German settings as well (the
 # window tests).
 # Usage: decimal_comma_test.sh TERVALA_BATCH SOURCE_DIR WORK_DIR [COMMAND...]
@@ -43,6 +44,7 @@ run_all() {
         done
         for k in 2 4 5; do call graph VidoraPrediction.out --kind $k -o "pre$k.bmp"; done
         call export VidoraHead.out -o head.csv
+        call diagnose VidoraHead.inp --picture head-fit.png --json
         call import "$src/tests/data/series/semicolon_dates.csv" -o imported.inp --job analysis \
             --maxsto 2,5 --maxesc 0.25
         call drainage --ka 1.5 --kb 0,8 --depth 5 --perimeter 0.5 --porosity 5 \
