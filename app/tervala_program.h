@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QThread>
 
 #include "engine/session.h"
 #include "ui/alfa_form.h"
@@ -27,9 +28,12 @@ struct TervalaProgram {
         windows.AlfaForm = &AlfaForm;
         RainForm.UseWindows(windows);
         // Not quit(): that asks every window to close first, and the main
-        // window refuses closing by design.
-        QObject::connect(&FinishForm, &TFinishForm::EndProgram, &FinishForm,
-                         [] { QApplication::exit(0); });
+        // window refuses closing by design. Outside any event loop (windows
+        // driven without one) there is no loop to end, and an exit then would
+        // end every loop started later at once.
+        QObject::connect(&FinishForm, &TFinishForm::EndProgram, &FinishForm, [] {
+            if (QThread::currentThread()->loopLevel() > 0) QApplication::exit(0);
+        });
     }
     TervalaProgram(const TervalaProgram&) = delete;
     TervalaProgram& operator=(const TervalaProgram&) = delete;

@@ -8,6 +8,7 @@ namespace tervala {
 TDMOmbrel::TDMOmbrel() {
     std::error_code ec;
     FileName = std::filesystem::current_path(ec).string();
+    InputFileName = FileName;
 }
 
 }  // namespace tervala

@@ -48,6 +48,10 @@ public:
 
     std::string FileName;      // input file being saved or read; after a good run the report
     std::string LastFileName;  // report shown last; graphs are made from it
+    // The input file last read or written (at first the current folder, as
+    // FileName): a prediction's re-read and the drainage parameter file follow
+    // it, never a report or a picture that FileName may name since.
+    std::string InputFileName;
     std::string Title1, Title2;
     std::string ModeTag;   // " Dis", " Hyd", " Pre"
     std::string AlphaTag;  // " Lin"

@@ -395,6 +395,7 @@ bool WriteInputFile(TDMOmbrel& dm, const ProgramValues& values, UserMessages& me
         messages.ShowMessage(FileNotOpenedText(dm.FileName));
         return false;
     }
+    dm.InputFileName = dm.FileName;
     if (dm.ParFileRead) {
         dm.ParFileName = ReplaceExtension(dm.FileName, ".par");
         if (!WriteParameterFile(dm.ParFileName, values, dm.Porosity, messages)) return false;
@@ -426,6 +427,7 @@ InputReadResult ReadInputFile(TDMOmbrel& dm, ProgramValues& values, UserMessages
             return result;
     }
     dm = std::move(readDm);
+    dm.InputFileName = dm.FileName;
     values = readValues;
     result.ok = true;
     result.alphaMissing = alphaMissing;

@@ -1,4 +1,5 @@
 #include "ui/alfa_form.h"
+#include "ui/tervala_resources.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -41,7 +42,8 @@ TAlfaForm::TAlfaForm(Session& session, Dialogs& dialogs, QWidget* parent)
 
     GeometryImage = new QLabel(this);
     GeometryImage->setObjectName("GeometryImage");
-    GeometryImage->setPixmap(QPixmap(":/pictures/drainage_geometry.jpg"));
+    GeometryImage->setPixmap(PictureForScreen("drainage_geometry", QSize(600, 380),
+                                              GeometryImage->devicePixelRatioF()));
 
     Edit1 = MakeEdit(this, "Edit1");
     Edit2 = MakeEdit(this, "Edit2");
@@ -203,7 +205,8 @@ void TAlfaForm::Button1Click() {
     emit AlphaEntered(QString::fromStdString(r.MText), QString::fromStdString(r.NText),
                       QString::fromStdString(FormatGeneral(dm.Porosity)));
 
-    const std::string parName = ReplaceExtension(dm.FileName, ".par");
+    // Beside the input file, whatever report or picture was opened since.
+    const std::string parName = ReplaceExtension(dm.InputFileName, ".par");
     if (const std::optional<std::string> refusal = ExamplesKeptRefusal(parName)) {
         dialogs_.ShowMessage(*refusal);
         return;
@@ -216,7 +219,7 @@ void TAlfaForm::Button1Click() {
 void TAlfaForm::FormShow() {
     const TDMOmbrel& dm = session_.DMOmbrel;
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(ReplaceExtension(dm.FileName, ".par"), ec)) return;
+    if (!std::filesystem::is_regular_file(ReplaceExtension(dm.InputFileName, ".par"), ec)) return;
     const ProgramValues& v = session_.Values;
     auto show = [](QLineEdit* edit, double value) {
         edit->setText(QString::fromStdString(FormatGeneral(value)));

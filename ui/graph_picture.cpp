@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "graphs/graph_catalogue.h"
+#include "graphs/plot_frame.h"
 #include "ui/qpainter_surface.h"
 
 namespace tervala {
@@ -17,6 +18,19 @@ QImage DrawGraphPicture(const GraphInput& input, DrawnGraph* drawn) {
         DrawnGraph result = DrawGraph(surface, input);
         if (drawn) *drawn = result;
     }
+    return picture;
+}
+
+QImage DrawGraphOnScreen(const GraphInput& input, double zoom, double pixelRatio) {
+    const double scale = zoom * pixelRatio;
+    QImage picture(qRound(kPictureWidth * scale), qRound(kPictureHeight * scale),
+                   QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    {
+        QPainterSurface surface(picture, scale);
+        DrawGraph(surface, input);
+    }
+    picture.setDevicePixelRatio(pixelRatio);
     return picture;
 }
 

@@ -14,6 +14,10 @@ namespace tervala {
 // The whole picture of `input.Kind` (frame, axes, the kind's painter).
 QImage DrawGraphPicture(const GraphInput& input, DrawnGraph* drawn = nullptr);
 
+// The same picture for a screen: `zoom` times as large in the screen's
+// logical pixels, drawn at `pixelRatio` device pixels to each of them.
+QImage DrawGraphOnScreen(const GraphInput& input, double zoom, double pixelRatio);
+
 enum class PictureFileType { Bitmap, Png, Unknown };
 
 // The extension of `path` with its dot, in lower case; empty when it has none.

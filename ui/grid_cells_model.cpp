@@ -83,6 +83,14 @@ void GridCellsModel::SetCell(int col, int row, const QString& text) {
     CellWritten(col, row);
 }
 
+void GridCellsModel::Restore(const Snapshot& cells) {
+    SetShownRows(cells.rows);
+    SetShownColumns(cells.columns);
+    BeginBatch();
+    rows_ = cells.texts;
+    EndBatch();
+}
+
 void GridCellsModel::BeginBatch() { ++batchDepth_; }
 
 void GridCellsModel::EndBatch() {

@@ -31,6 +31,16 @@ class GridCellsModel : public QAbstractTableModel {
     QString Cell(int col, int row) const;
     void SetCell(int col, int row, const QString& text);
 
+    // Every text ever written and the shown counts.
+    struct Snapshot {
+        std::vector<std::vector<QString>> texts;
+        int rows = 1;
+        int columns = 4;
+        bool operator==(const Snapshot&) const = default;
+    };
+    Snapshot Cells() const { return {rows_, shownRows_, shownColumns_}; }
+    void Restore(const Snapshot& cells);
+
     // Between BeginBatch and EndBatch cell writes are only stored; EndBatch
     // tells the view once that every shown cell may have changed. Batches nest.
     void BeginBatch();

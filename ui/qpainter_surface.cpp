@@ -13,7 +13,8 @@ QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
 }  // namespace
 
-QPainterSurface::QPainterSurface(QPaintDevice& device) : painter_(&device) {
+QPainterSurface::QPainterSurface(QPaintDevice& device, double zoom) : painter_(&device) {
+    painter_.scale(zoom, zoom);
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
     SetFont(kFrameFontName, kFrameFontSize);

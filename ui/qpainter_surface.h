@@ -17,8 +17,10 @@ namespace tervala {
 class QPainterSurface : public DrawingSurface {
   public:
     // Paints on `device` (a QImage, or a vector drawing) from now until the
-    // surface is destroyed; save or show the picture after that.
-    explicit QPainterSurface(QPaintDevice& device);
+    // surface is destroyed; save or show the picture after that. A zoom above
+    // 1 draws the same picture larger, its lines and texts sharp at the larger
+    // size (for a screen, never a file).
+    explicit QPainterSurface(QPaintDevice& device, double zoom = 1);
     ~QPainterSurface() override;
     QPainterSurface(const QPainterSurface&) = delete;
     QPainterSurface& operator=(const QPainterSurface&) = delete;

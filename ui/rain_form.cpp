@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QResizeEvent>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <cassert>
@@ -25,6 +26,7 @@
 #include "ui/finish_form.h"
 #include "ui/focus_exit_filter.h"
 #include "ui/string_grid.h"
+#include "ui/window_settings.h"
 
 namespace tervala {
 
@@ -68,6 +70,7 @@ TRainForm::TRainForm(Dialogs& dialogs, QWidget* parent) : TBaseForm(parent), dia
 
     exits_ = new FocusExitFilter(this);
     CreateActions();
+    CreateGridHistory();
     CreateMenus();
 
     PageControl1 = new QTabWidget(this);
@@ -95,9 +98,10 @@ TRainForm::TRainForm(Dialogs& dialogs, QWidget* parent) : TBaseForm(parent), dia
     FileNameLabel->hide();
     FileNameEdit->hide();
     PlaceWindow();
+    CreateDesktopCommands();
 }
 
-TRainForm::~TRainForm() = default;
+TRainForm::~TRainForm() { delete settings_; }
 
 void TRainForm::UseDataSet(Session& session) { session_ = &session; }
 
@@ -125,6 +129,25 @@ void TRainForm::PlaceWindow() {
     const WindowPlacement p = PlaceMainWindow(screenWidth, kDesignWidth);
     resize(p.width, kDesignHeight);
     move(p.left, 40);
+    // Smaller than designed, controls would be cut; a screen smaller than
+    // that gets the window at the size it allows.
+    QSize least(kDesignWidth, kDesignHeight);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        least = least.boundedTo(screen->availableGeometry().size());
+    setMinimumSize(least.boundedTo(QSize(p.width, kDesignHeight)));
+}
+
+void TRainForm::resizeEvent(QResizeEvent* event) {
+    TBaseForm::resizeEvent(event);
+    FitInputTabToWindow();
+}
+
+bool TRainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == GraphArea && event->type() == QEvent::Resize) {
+        PlaceGraphChoices();
+        if (GraphImage->isVisible()) ShowGraphOnScreen();
+    }
+    return TBaseForm::eventFilter(watched, event);
 }
 
 // ---- actions and menus ----
@@ -185,6 +208,9 @@ void TRainForm::CreateMenus() {
 
     EditMenu = MainMenu1->addMenu("&Edit");
     EditMenu->setObjectName("EditMenu");
+    EditMenu->addAction(EditUndo);
+    EditMenu->addAction(EditRedo);
+    EditMenu->addSeparator();
     EditMenu->addAction(EditCopy1);
     EditMenu->addAction(EditCut1);
     EditMenu->addAction(EditPaste1);
@@ -218,6 +244,7 @@ void TRainForm::TabShown(int index) {
         OutputTabSheetShow();
     else if (page == GraphicsTabSheet)
         GraphicsTabSheetShow();
+    OfferGridHistory();
 }
 
 void TRainForm::IntroTabSheetShow() {

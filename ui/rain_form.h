@@ -19,6 +19,7 @@
 
 #include "model/graph_kind.h"
 #include "ui/base_form.h"
+#include "ui/input_undo.h"
 #include "ui/main_file_dialogs.h"
 
 class QAction;
@@ -32,6 +33,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class QUndoStack;
 
 namespace tervala {
 
@@ -44,6 +46,7 @@ class TFitDiagnosticsForm;
 struct AnalysisFit;
 class TStringGrid;
 class TDMOmbrel;
+class WindowSettings;
 struct Session;
 struct SaveRequest;
 struct SaveOutcome;
@@ -121,6 +124,12 @@ class TRainForm : public TBaseForm {
     // command line, and so a file opened from the file manager): a report
     // (".out") opens as "Open output" opens it, any other file as "Open input".
     void OpenGivenFile(const std::string& path);
+    // File > Open recent: one of the input files used last, opened as Open
+    // input opens it; a file no longer there leaves the list with a message.
+    void OpenRecentFile(const QString& file);
+    // A file dropped on the window: an input file, a report or a graph bitmap
+    // opens as Open input, Open output or Open graph open it.
+    void OpenDroppedFile(const std::string& path);
 
     // ---- graphs (Output tab's "View graph" and the Graphics tab) ----
     // Sets up the choices of the Graphics tab for the report chosen for graphs.
@@ -139,6 +148,7 @@ class TRainForm : public TBaseForm {
     void GraphSaveActionExecute();  // "Save color graph"
     void BlWhButtonClick();         // "Save Bl-Wh graph"
     void GraphOpenActionExecute();  // "Open graph"
+    void OpenGraph(const std::optional<std::string>& given);
 
     // ---- series files (rain_form_series.cpp) ----
     void ImportSeriesActionExecute();  // File > "Import series...": a CSV file into the grid
@@ -195,6 +205,10 @@ class TRainForm : public TBaseForm {
     QAction* EditCopy1 = nullptr;
     QAction* EditPaste1 = nullptr;
     QAction* EditDelete1 = nullptr;
+    QAction* EditUndo = nullptr;  // grid steps of the Input tab (Ctrl+Z)
+    QAction* EditRedo = nullptr;  // Ctrl+Shift+Z
+    QUndoStack* GridHistory = nullptr;
+    QMenu* RecentMenu = nullptr;  // File > Open recent
     QAction* FileExit1 = nullptr;
     QAction* ProgramExitItem = nullptr;  // the File menu's "Program e&Xit", runs FileExit1
     QAction* InputSaveAction = nullptr;
@@ -292,7 +306,8 @@ class TRainForm : public TBaseForm {
     QPushButton* CommentButton = nullptr;
     QPushButton* SelectButton = nullptr;
     QPushButton* CopyGraphDataButton = nullptr;
-    QLabel* GraphImage = nullptr;    // the drawn graph, 623 x 465
+    QWidget* GraphArea = nullptr;    // grows with the window; the graph fills it
+    QLabel* GraphImage = nullptr;    // the drawn graph, 623 x 465 and larger
     QLabel* PictureImage = nullptr;  // a graph bitmap opened from file, 617 x 449
     QWidget* Panel1 = nullptr;       // choices of an analysis report
     QGroupBox* RadioGroup1 = nullptr;
@@ -312,10 +327,15 @@ class TRainForm : public TBaseForm {
 
     static constexpr int kDesignWidth = 675;
     static constexpr int kDesignHeight = 640;
+    static constexpr int kWaitMemoHeight = 240;
 
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     // Building the window (FormCreate).
@@ -340,6 +360,33 @@ class TRainForm : public TBaseForm {
     // Mode flags and tag from the option selector (first entry: discharge
     // analysis; second: prediction).
     void SetModeFromSelector();
+    // Extra height the user gave the window beyond its design size: the grid
+    // and the progress memo take it.
+    int ExtraHeight() const;
+    int GridHeight() const;
+    void FitInputTabToWindow();
+    // The graph in view drawn anew for the size of its area and the screen's
+    // pixel ratio; GraphBitmap, what is saved, stays as drawn.
+    void ShowGraphOnScreen();
+    void PlaceGraphChoices();
+
+    // Undo and redo of grid steps (rain_form_undo.cpp).
+    void CreateGridHistory();
+    void OfferGridHistory();
+    QList<QLineEdit*> HistoryFields() const;
+    InputSeriesState CaptureInputSeries();
+    void RestoreInputSeries(const InputSeriesState& to, const InputSeriesState& from);
+    void BeginGridStep();
+    void EndGridStep();
+    void ForgetGridHistory();
+    std::optional<InputSeriesState> stepBefore_;
+
+    // Remembered between starts (rain_form_desktop.cpp).
+    void CreateDesktopCommands();
+    void RememberInputFile(const std::string& file);
+    void FillRecentMenu();
+    void RememberWindow();
+    WindowSettings* settings_ = nullptr;
     void ShowIntroMemo(QPlainTextEdit* memo);
     void HideCommentWindow();
     void ShowWindow(QWidget* window);

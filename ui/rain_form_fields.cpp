@@ -128,7 +128,9 @@ void TRainForm::OptionComboBoxChange() {
         dm.ModeTag = kPredictionTag;
         // The current input file is read again: its alpha function, initial
         // values and drainage parameters serve the prediction. The reader
-        // sets the mode from what the file holds.
+        // sets the mode from what the file holds. Since then a report or a
+        // graph bitmap may have been opened: the input file is the one read.
+        dm.FileName = dm.InputFileName;
         const InputReadResult result =
             ReadInputFile(dm, session_->Values, dialogs_, /*predictionSelected=*/true);
         const ParameterFileStep& par = result.parameterFile;
@@ -141,6 +143,7 @@ void TRainForm::OptionComboBoxChange() {
         }
     }
     DataEntered = true;
+    ForgetGridHistory();
 
     int columns = StringGrid1->ColCount();
     if (dm.DischargeMode) columns = 4;

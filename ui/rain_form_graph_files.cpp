@@ -60,14 +60,17 @@ void TRainForm::SaveGraph(bool colour) {
     FileDialogs.SetDialogFolders(FolderOf(path));
 }
 
-void TRainForm::GraphOpenActionExecute() {
+void TRainForm::GraphOpenActionExecute() { OpenGraph(std::nullopt); }
+
+void TRainForm::OpenGraph(const std::optional<std::string>& given) {
     TDMOmbrel& dm = DM();
     GraphSaveAction->setEnabled(false);
     BlWhButton->setEnabled(false);
     Panel1->hide();
     Panel3->hide();
     SelectButton->setEnabled(false);
-    const std::optional<std::string> chosen = dialogs_.ChooseOpenFile(FileDialogs.GraphOpenDialog);
+    const std::optional<std::string> chosen =
+        given ? given : dialogs_.ChooseOpenFile(FileDialogs.GraphOpenDialog);
     if (!chosen) {
         ShowMessage("No graphics file selected");
         return;

@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 #include "engine/session.h"
@@ -91,9 +93,11 @@ void TRainForm::CreateGraphicsTab() {
 
     // The picture area: the drawn graph, an opened bitmap in its place, and
     // the panels of choices over the middle.
-    auto* area = new QWidget(GraphicsTabSheet);
+    auto* area = GraphArea = new QWidget(GraphicsTabSheet);
     area->setObjectName("GraphArea");
-    area->setFixedSize(kPictureWidth, kPictureHeight);
+    area->setMinimumSize(kPictureWidth, kPictureHeight);
+    area->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    area->installEventFilter(this);
     GraphImage = new QLabel(area);
     GraphImage->setObjectName("GraphImage");
     GraphImage->setGeometry(0, 0, kPictureWidth, kPictureHeight);
@@ -119,7 +123,6 @@ void TRainForm::CreateGraphicsTab() {
     AlfaRadioButton->hide();
     RunoffRadioButton->setChecked(true);
     Panel1->adjustSize();
-    Panel1->move((kPictureWidth - Panel1->width()) / 2, (kPictureHeight - Panel1->height()) / 2);
     Panel1->hide();
 
     Panel3 = MakeChoicePanel(area, "Panel3", "RadioGroup3", RadioGroup3, GoButton3, "GoButton3");
@@ -128,10 +131,10 @@ void TRainForm::CreateGraphicsTab() {
     RadioButton5 = MakeChoice(RadioGroup3, "RadioButton5", "Rain/Recharge");
     RadioButton3->setChecked(true);
     Panel3->adjustSize();
-    Panel3->move((kPictureWidth - Panel3->width()) / 2, (kPictureHeight - Panel3->height()) / 2);
     Panel3->hide();
+    PlaceGraphChoices();
 
-    layout->addWidget(area, 0, Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(area, 1);
 
     auto* buttons = new QHBoxLayout;
     MakeGraphButton = MakeButton(GraphicsTabSheet, "MakeGraphButton", "Make graph");
@@ -152,7 +155,6 @@ void TRainForm::CreateGraphicsTab() {
         buttons->addWidget(b);
     buttons->addStretch(1);
     layout->addLayout(buttons);
-    layout->addStretch(1);
 
     connect(CommentButton, &QPushButton::clicked, this, &TRainForm::CommentButtonClick);
     connect(SelectButton, &QPushButton::clicked, this, &TRainForm::SelectButtonClick);
@@ -287,9 +289,31 @@ void TRainForm::ShowGraphics() {
     GraphSaveAction->setEnabled(true);
     BlWhButton->setEnabled(true);
     GraphBitmap = DrawGraphPicture(GraphInput{DM(), session_->Values, GraphKind, ColourMode});
-    GraphImage->setPixmap(QPixmap::fromImage(GraphBitmap));
+    ShowGraphOnScreen();
     GraphImage->show();
     GraphImage->raise();
+}
+
+void TRainForm::ShowGraphOnScreen() {
+    // The graph grows with its area in quarter steps, keeping its
+    // proportions; at the window's own size it is the picture of the file.
+    const double fit = std::min(double(GraphArea->width()) / kPictureWidth,
+                                double(GraphArea->height()) / kPictureHeight);
+    const double zoom = std::max(1.0, std::floor(fit * 4) / 4);
+    const double ratio = devicePixelRatioF();
+    if (zoom == 1 && ratio == 1) {
+        GraphImage->setPixmap(QPixmap::fromImage(GraphBitmap));
+    } else {
+        GraphImage->setPixmap(QPixmap::fromImage(DrawGraphOnScreen(
+            GraphInput{DM(), session_->Values, GraphKind, ColourMode}, zoom, ratio)));
+    }
+    GraphImage->setGeometry(0, 0, qRound(kPictureWidth * zoom), qRound(kPictureHeight * zoom));
+}
+
+void TRainForm::PlaceGraphChoices() {
+    for (QWidget* panel : {Panel1, Panel3})
+        panel->move((GraphArea->width() - panel->width()) / 2,
+                    (GraphArea->height() - panel->height()) / 2);
 }
 
 }  // namespace tervala

@@ -242,6 +242,7 @@ void TRainForm::NrOfDataEditExit() {
     if (InGridEdit) return;
 
     if (*n > OrigNrOfData) {
+        BeginGridStep();  // the rows added are one step to undo
         ShowMessage(" Add data in the last cells at the end of the column");
         TDMOmbrel& dm = DM();
         const int from = std::max(OrigNrOfData, 0);
@@ -267,6 +268,7 @@ void TRainForm::NrOfDataEditExit() {
         TStringGrid::Batch batch(*StringGrid1);
         for (int r = 0; r < kept; ++r)
             for (int c = 0; c < 4; ++c) StringGrid1->SetCell(c, r, typed[r * 4 + c]);
+        EndGridStep();
     } else if (*n < OrigNrOfData) {
         ShowMessage(" To remove data make the relevant data cells empty");
     }
@@ -274,6 +276,7 @@ void TRainForm::NrOfDataEditExit() {
 
 void TRainForm::ClearButtonClick() {
     TDMOmbrel& dm = DM();
+    BeginGridStep();
     for (QLineEdit* edit : {A1coeffEdit, B1valueEdit, InitRunEdit, InitLevelEdit, MaxStorEdit,
                             InitStorEdit, EscapeEdit, Title1Edit, Title2Edit})
         edit->clear();
@@ -297,6 +300,7 @@ void TRainForm::ClearButtonClick() {
     dm.NrOfData = kTemplateRows;
     OrigNrOfData = kTemplateRows;
     DataEntered = false;
+    EndGridStep();
 }
 
 }  // namespace tervala

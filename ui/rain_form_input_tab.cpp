@@ -11,12 +11,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <algorithm>
 
 #include "engine/session.h"
 #include "ui/action_button.h"
 #include "ui/focus_exit_filter.h"
 #include "ui/rain_form.h"
 #include "ui/string_grid.h"
+#include "ui/tervala_resources.h"
 
 namespace tervala {
 
@@ -28,6 +30,7 @@ constexpr int kGridHeight = 15 * TStringGrid::kRowHeight + 4;  // 15 rows and th
 constexpr int kCaptionTop = 182;
 constexpr int kCaptionHeight = 34;
 constexpr int kStartLabelTop = 188;
+constexpr int kTitleWidth = 577;  // file name, titles and option selector
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
     auto* label = new QLabel(caption, parent);
@@ -81,19 +84,19 @@ void TRainForm::CreateInputTab() {
     InputTabSheet->setObjectName("InputTabSheet");
 
     FileNameLabel = MakeLabel(tab, "FileNameLabel", "Input file", QRect(8, 8, 68, 16));
-    FileNameEdit = MakeEdit(tab, "FileNameEdit", "", QRect(80, 5, 577, 21));
+    FileNameEdit = MakeEdit(tab, "FileNameEdit", "", QRect(80, 5, kTitleWidth, 21));
     FileNameEdit->setReadOnly(true);
     Title1Label = MakeLabel(tab, "Title1Label", "Title 1", QRect(8, 33, 68, 16));
-    Title1Edit = MakeEdit(tab, "Title1Edit", "", QRect(80, 30, 577, 21));
+    Title1Edit = MakeEdit(tab, "Title1Edit", "", QRect(80, 30, kTitleWidth, 21));
     SetHint(Title1Edit, "Description of the area");
     Title2Label = MakeLabel(tab, "Title2Label", "Title 2", QRect(8, 58, 68, 16));
-    Title2Edit = MakeEdit(tab, "Title2Edit", "", QRect(80, 55, 577, 21));
+    Title2Edit = MakeEdit(tab, "Title2Edit", "", QRect(80, 55, kTitleWidth, 21));
     SetHint(Title2Edit, "Particulars and units used (e.g. mm, day)");
 
     OptionLabel = MakeLabel(tab, "OptionLabel", "Option", QRect(8, 85, 68, 16));
     OptionComboBox = new QComboBox(tab);
     OptionComboBox->setObjectName("OptionComboBox");
-    OptionComboBox->setGeometry(80, 81, 577, 24);
+    OptionComboBox->setGeometry(80, 81, kTitleWidth, 24);
     OptionComboBox->addItem(
         "Determine alpha from recharge and discharge data and construct discharge");
     OptionComboBox->addItem("Predict discharge and head from recharge based on the alpha function");
@@ -149,6 +152,14 @@ void TRainForm::CreateInputTab() {
     connect(
         StringGrid1, &TStringGrid::EditTextChanged, this,
         [this](int col, int row, const QString& text) { StringGrid1SetEditText(col, row, text); });
+    connect(StringGrid1, &TStringGrid::ChangeStarting, this, &TRainForm::BeginGridStep);
+    connect(StringGrid1, &TStringGrid::ChangeFinished, this, &TRainForm::EndGridStep);
+    // A right click on a cell offers the Edit commands, Paste among them.
+    auto* separator = new QAction(StringGrid1);
+    separator->setSeparator(true);
+    StringGrid1->addActions({EditUndo, EditRedo, separator, EditCut1, EditCopy1, EditPaste1,
+                             EditDelete1});
+    StringGrid1->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     TryMemo = MakeHintMemo(tab, "TryMemo",
                            "Try various values of\ninitial storage to find\nthe best result.",
@@ -157,10 +168,8 @@ void TRainForm::CreateInputTab() {
     InputImage->setObjectName("InputImage");
     InputImage->setGeometry(445, kGridTop + 64, 212, kGridHeight - 64);
     InputImage->setAlignment(Qt::AlignCenter);
-    const QPixmap picture(":/pictures/input_small.jpg");
-    if (!picture.isNull())
-        InputImage->setPixmap(
-            picture.scaled(InputImage->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    InputImage->setPixmap(
+        PictureForScreen("input_small", InputImage->size(), InputImage->devicePixelRatioF()));
 
     AlphaDrainBox = new QGroupBox("Alpha characteristics", tab);
     AlphaDrainBox->setObjectName("AlphaDrainBox");
@@ -212,9 +221,24 @@ void TRainForm::CreateInputTab() {
     PageControl1->addTab(InputTabSheet, "  Input  ");
 }
 
+int TRainForm::ExtraHeight() const { return std::max(0, height() - kDesignHeight); }
+
+int TRainForm::GridHeight() const { return kGridHeight + ExtraHeight(); }
+
+void TRainForm::FitInputTabToWindow() {
+    if (!StringGrid1) return;
+    // Enlarged, the window shows more rows of the series and longer titles.
+    StringGrid1->resize(StringGrid1->width(), GridHeight());
+    WaitMemo->resize(WaitMemo->width(), kWaitMemoHeight + ExtraHeight());
+    const int wide = kTitleWidth + std::max(0, width() - kDesignWidth);
+    for (QWidget* w : {static_cast<QWidget*>(FileNameEdit), static_cast<QWidget*>(Title1Edit),
+                       static_cast<QWidget*>(Title2Edit), static_cast<QWidget*>(OptionComboBox)})
+        w->resize(wide, w->height());
+}
+
 void TRainForm::SetAnalysisLayout() {
     StringGrid1->SetColCount(4);
-    StringGrid1->setGeometry(150, kGridTop, 282, kGridHeight);
+    StringGrid1->setGeometry(150, kGridTop, 282, GridHeight());
     TimeLabel->setGeometry(151, kCaptionTop, 57, kCaptionHeight);
     RainLabel->setGeometry(210, kCaptionTop, 66, kCaptionHeight);
     EvapLabel->setGeometry(278, kCaptionTop, 77, kCaptionHeight);
@@ -227,7 +251,7 @@ void TRainForm::SetAnalysisLayout() {
 
 void TRainForm::SetPredictionLayout(int gridWidth) {
     StringGrid1->SetColCount(3);
-    StringGrid1->setGeometry(72, kGridTop, gridWidth, kGridHeight);
+    StringGrid1->setGeometry(72, kGridTop, gridWidth, GridHeight());
     TimeLabel->setGeometry(86, kCaptionTop, 47, kCaptionHeight);
     RainLabel->setGeometry(135, kCaptionTop, 67, kCaptionHeight);
     EvapLabel->setGeometry(204, kCaptionTop, 72, kCaptionHeight);

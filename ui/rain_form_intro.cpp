@@ -78,10 +78,8 @@ void TRainForm::CreateFigureTab() {
     Reservoir_Image = new QLabel(FigureTabSheet);
     Reservoir_Image->setObjectName("Reservoir_Image");
     Reservoir_Image->setAlignment(Qt::AlignCenter);
-    const QPixmap scheme(":/pictures/reservoirs.jpg");
-    if (!scheme.isNull())
-        Reservoir_Image->setPixmap(
-            scheme.scaled(640, 440, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    Reservoir_Image->setPixmap(PictureForScreen("reservoirs", QSize(640, 440),
+                                                Reservoir_Image->devicePixelRatioF()));
     layout->addWidget(Reservoir_Image, 1);
 
     RefMemo = new QPlainTextEdit(FigureTabSheet);

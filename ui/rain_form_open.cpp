@@ -76,6 +76,8 @@ void TRainForm::OpenInput(const std::optional<std::string>& given) {
         dm.FileName = previousName;
         return;
     }
+    RememberInputFile(dm.FileName);
+    ForgetGridHistory();
     const ParameterFileStep& par = read.parameterFile;
     if (par.derived) {
         // M and N of the drained field, as the calculator derives them.

@@ -89,7 +89,7 @@ void TRainForm::CreateRunControls() {
     WaitMemo = new QPlainTextEdit(InputTabSheet);
     WaitMemo->setObjectName("WaitMemo");
     WaitMemo->setReadOnly(true);
-    WaitMemo->setGeometry(445, 282, 212, 240);
+    WaitMemo->setGeometry(445, 282, 212, kWaitMemoHeight);
     WaitMemo->hide();
 
     connect(InputSaveAction, &QAction::triggered, this, [this] { InputSaveActionExecute(); });
@@ -223,6 +223,7 @@ RunOutcome TRainForm::RunSelectedModeOffThread(std::string& failure) {
 
 void TRainForm::ProgramEnding() {
     programEnding_ = true;
+    RememberWindow();
     if (runRelay_) runRelay_->RequestStop();
 }
 
@@ -238,6 +239,9 @@ void TRainForm::InputSaveActionExecute() {
     // A refusal has been told; the Input tab stays as it is.
     if (saved.Result != SaveResult::Saved) return;
     ShowKeptRows(saved);
+    // The grid is the saved file's now: its history ends here.
+    ForgetGridHistory();
+    RememberInputFile(dm.FileName);
 
     RunOutcome outcome;
     std::string failure;

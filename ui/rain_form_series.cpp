@@ -106,6 +106,7 @@ void TRainForm::ImportSeriesActionExecute() {
     }
     DataEntered = true;
     FileDialogs.SetDialogFolders(std::filesystem::path(*file).parent_path().string());
+    ForgetGridHistory();
     RefreshInputTab();
     PageControl1->setCurrentWidget(InputTabSheet);
     if (const std::string leftOut = LeftOutText(series, *file); !leftOut.empty())

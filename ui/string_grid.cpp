@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <algorithm>
 #include <map>
 #include <memory>
@@ -19,6 +20,11 @@ bool SpansSeveralCells(const QString& text) {
     return text.contains('\t') || text.contains('\r') || text.contains('\n');
 }
 
+bool IsEnter(const QKeyEvent* key) {
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+           (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
 }  // namespace
 
 // ---- cell editor ----
@@ -28,13 +34,33 @@ GridCellEditor::GridCellEditor(QWidget* parent) : QLineEdit(parent) {
     setFrame(false);
 }
 
-void GridCellEditor::PasteClipboard() {
-    const QString text = QApplication::clipboard()->text();
-    if (SpansSeveralCells(text)) {
-        emit BlockPasted(text);
+bool GridCellEditor::TakesText(const QString& text) {
+    if (!SpansSeveralCells(text)) return true;
+    emit BlockPasted(text);
+    return false;
+}
+
+void GridCellEditor::PasteClipboard(QClipboard::Mode mode) {
+    const QString text = QApplication::clipboard()->text(mode);
+    if (TakesText(text)) insert(text);
+}
+
+void GridCellEditor::mouseReleaseEvent(QMouseEvent* event) {
+    // The middle button pastes the selection where the window system keeps one.
+    if (event->button() == Qt::MiddleButton && QApplication::clipboard()->supportsSelection()) {
+        PasteClipboard(QClipboard::Selection);
+        event->accept();
         return;
     }
-    paste();
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void GridCellEditor::dropEvent(QDropEvent* event) {
+    if (event->mimeData()->hasText() && !TakesText(event->mimeData()->text())) {
+        event->acceptProposedAction();
+        return;
+    }
+    QLineEdit::dropEvent(event);
 }
 
 void GridCellEditor::keyPressEvent(QKeyEvent* event) {
@@ -51,7 +77,7 @@ void GridCellEditor::contextMenuEvent(QContextMenuEvent* event) {
     for (QAction* action : menu->actions()) {
         if (action->objectName() == "edit-paste") {
             disconnect(action, &QAction::triggered, nullptr, nullptr);
-            connect(action, &QAction::triggered, this, &GridCellEditor::PasteClipboard);
+            connect(action, &QAction::triggered, this, [this] { PasteClipboard(); });
         }
     }
     menu->exec(event->globalPos());
@@ -61,6 +87,7 @@ void GridCellEditor::contextMenuEvent(QContextMenuEvent* event) {
 
 QWidget* GridCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                         const QModelIndex& index) const {
+    emit grid_->ChangeStarting();
     auto* editor = new GridCellEditor(parent);
     const int col = index.column();
     const int row = index.row();
@@ -77,6 +104,17 @@ QWidget* GridCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
 
 void GridCellDelegate::Discard(GridCellEditor* editor) {
     emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+bool GridCellDelegate::eventFilter(QObject* object, QEvent* event) {
+    auto* editor = qobject_cast<GridCellEditor*>(object);
+    if (editor && event->type() == QEvent::KeyPress && IsEnter(static_cast<QKeyEvent*>(event))) {
+        emit commitData(editor);
+        emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+        grid_->MoveToNextRow();
+        return true;
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
 }
 
 // ---- grid ----
@@ -128,8 +166,35 @@ void TStringGrid::EditorBlockPasted(GridCellEditor* editor, int col, int row, co
     // The block is spread over the grid by the receiver; the editor must not
     // write its own text back into the starting cell afterwards.
     delegate_->Discard(editor);
+    emit ChangeStarting();
     SetCell(col, row, text);
     emit EditTextChanged(col, row, text);
+    emit ChangeFinished();
+}
+
+void TStringGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    QTableView::closeEditor(editor, hint);
+    emit ChangeFinished();
+}
+
+void TStringGrid::keyPressEvent(QKeyEvent* event) {
+    if (IsEnter(event)) {
+        MoveToNextRow();
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void TStringGrid::MoveToNextRow() {
+    const QModelIndex current = currentIndex();
+    if (!current.isValid() || current.row() + 1 >= RowCount()) return;
+    setCurrentIndex(model()->index(current.row() + 1, current.column()));
+}
+
+void TStringGrid::RestoreCells(const GridCellsModel::Snapshot& cells) {
+    if (GridCellEditor* editor = ActiveEditor()) delegate_->Discard(editor);
+    cells_->Restore(cells);
 }
 
 void TStringGrid::PasteClipboard() {
@@ -140,8 +205,10 @@ void TStringGrid::PasteClipboard() {
         return;
     }
     const QString text = QApplication::clipboard()->text();
+    emit ChangeStarting();
     SetCell(current.column(), current.row(), text);
     emit EditTextChanged(current.column(), current.row(), text);
+    emit ChangeFinished();
 }
 
 QString TStringGrid::SelectedText() const {
@@ -163,15 +230,18 @@ QString TStringGrid::SelectedText() const {
 void TStringGrid::CopySelection() const { QApplication::clipboard()->setText(SelectedText()); }
 
 void TStringGrid::DeleteSelection() {
+    emit ChangeStarting();
     {
         Batch batch(*this);
         for (const QModelIndex& i : selectionModel()->selectedIndexes())
             SetCell(i.column(), i.row(), QString());
     }
     const QModelIndex current = currentIndex();
-    if (!current.isValid()) return;
-    SetCell(current.column(), current.row(), QString());
-    emit EditTextChanged(current.column(), current.row(), QString());
+    if (current.isValid()) {
+        SetCell(current.column(), current.row(), QString());
+        emit EditTextChanged(current.column(), current.row(), QString());
+    }
+    emit ChangeFinished();
 }
 
 }  // namespace tervala

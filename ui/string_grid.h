@@ -3,9 +3,11 @@
 // straight into the current cell. Every change of a cell's editor text is
 // reported with the whole text (EditTextChanged); a block of spreadsheet
 // cells pasted into a cell, by Ctrl+V on the cell or into its editor, arrives
-// in one such report with its tabs and line breaks.
+// in one such report with its tabs and line breaks. Enter moves to the next
+// row, as in a spreadsheet.
 #pragma once
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -15,13 +17,15 @@
 namespace tervala {
 
 // The editor of one cell. A paste whose text spans several cells is not put
-// into the editor: the editor closes and the text goes to the grid as a whole.
+// into the editor: the editor closes and the text goes to the grid as a whole,
+// by every route text comes in (keys, menus, the middle button's paste of the
+// selection, a drop), so the cell's old text is never glued to the block.
 class GridCellEditor : public QLineEdit {
     Q_OBJECT
 
   public:
     explicit GridCellEditor(QWidget* parent);
-    void PasteClipboard();
+    void PasteClipboard(QClipboard::Mode mode = QClipboard::Clipboard);
 
   signals:
     void BlockPasted(const QString& text);
@@ -29,6 +33,12 @@ class GridCellEditor : public QLineEdit {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    // False when `text` spans several cells and went to the grid instead.
+    bool TakesText(const QString& text);
 };
 
 class TStringGrid : public QTableView {
@@ -71,14 +81,28 @@ class TStringGrid : public QTableView {
 
     static constexpr int kRowHeight = 20;
 
+    // Every cell text store and the shown counts, to be put back as they were.
+    GridCellsModel::Snapshot Cells() const { return cells_->Cells(); }
+    void RestoreCells(const GridCellsModel::Snapshot& cells);
+
   signals:
     // The whole editor text of cell (col, row) after a change of it.
     void EditTextChanged(int col, int row, const QString& text);
+    // One change by the user begins (an editor opens, a paste or a delete
+    // starts) and ends (the editor closes, the paste or delete is handled):
+    // what lies between is one step to undo.
+    void ChangeStarting();
+    void ChangeFinished();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
   private:
     friend class GridCellDelegate;
     void EditorTextEdited(GridCellEditor* editor, int col, int row, const QString& text);
     void EditorBlockPasted(GridCellEditor* editor, int col, int row, const QString& text);
+    void MoveToNextRow();
 
     GridCellsModel* cells_;
     class GridCellDelegate* delegate_;
@@ -93,6 +117,9 @@ class GridCellDelegate : public QStyledItemDelegate {
                           const QModelIndex& index) const override;
     // Closes an editor without taking its text into the cell.
     void Discard(GridCellEditor* editor);
+
+  protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
 
   private:
     TStringGrid* grid_;

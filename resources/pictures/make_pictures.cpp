@@ -3,6 +3,9 @@
 //   input_small.jpg        a small rain and discharge sketch (Input tab)
 //   drainage_geometry.jpg  the drained field cross-section (drainage calculator)
 //
+// and each once more at twice the size, for screens with two device pixels to
+// a pixel ("name@2x.jpg").
+//
 // Usage: make_pictures [output folder]   (default: the folder of this file)
 // Built only with -DTERVALA_BUILD_GENERATORS=ON; the JPEGs are committed.
 #include <QFont>
@@ -16,8 +19,19 @@
 #include <QString>
 #include <QtMath>
 #include <cstdio>
+#include <string>
 
 namespace {
+
+int scale = 1;  // device pixels to a pixel of the picture
+
+// A white picture `width` x `height` pixels large, drawn at `scale`.
+QImage Canvas(int width, int height) {
+    QImage img(width * scale, height * scale, QImage::Format_RGB32);
+    img.setDevicePixelRatio(scale);
+    img.fill(Qt::white);
+    return img;
+}
 
 const QColor kInk(30, 30, 30);
 const QColor kWater(90, 150, 220);
@@ -124,8 +138,7 @@ void DashedLine(QPainter& p, QPointF a, QPointF b, const QColor& color) {
 
 // ---- Figure tab: the conceptual model ----
 QImage DrawReservoirs() {
-    QImage img(620, 470, QImage::Format_RGB32);
-    img.fill(Qt::white);
+    QImage img = Canvas(620, 470);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -238,8 +251,7 @@ QImage DrawReservoirs() {
 
 // ---- Input tab: a small rain and discharge sketch ----
 QImage DrawInputSmall() {
-    QImage img(200, 130, QImage::Format_RGB32);
-    img.fill(Qt::white);
+    QImage img = Canvas(200, 130);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF plot(22, 8, 170, 100);
@@ -284,8 +296,7 @@ QImage DrawInputSmall() {
 
 // ---- Calculator: cross-section of a drained field ----
 QImage DrawDrainageGeometry() {
-    QImage img(600, 380, QImage::Format_RGB32);
-    img.fill(Qt::white);
+    QImage img = Canvas(600, 380);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -448,8 +459,13 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString(TERVALA_PICTURES_DIR);
-    bool ok = Save(DrawReservoirs(), folder, "reservoirs.jpg");
-    ok = Save(DrawInputSmall(), folder, "input_small.jpg") && ok;
-    ok = Save(DrawDrainageGeometry(), folder, "drainage_geometry.jpg") && ok;
+    bool ok = true;
+    for (scale = 1; scale <= 2; ++scale) {
+        const char* suffix = scale == 1 ? ".jpg" : "@2x.jpg";
+        ok = Save(DrawReservoirs(), folder, (std::string("reservoirs") + suffix).c_str()) && ok;
+        ok = Save(DrawInputSmall(), folder, (std::string("input_small") + suffix).c_str()) && ok;
+        ok = Save(DrawDrainageGeometry(), folder,
+                  (std::string("drainage_geometry") + suffix).c_str()) && ok;
+    }
     return ok ? 0 : 1;
 }

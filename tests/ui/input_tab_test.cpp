@@ -214,7 +214,7 @@ TEST(WindowPlacement, LeftEdgeAndWidthByTheScreen) {
 
 struct Calculator : Windows {
     Calculator() : Windows(true) {
-        dm().FileName = dir.File("field.inp");
+        dm().InputFileName = dir.File("field.inp");
         alfa.show();
         alfa.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&alfa));

@@ -36,6 +36,8 @@ TEST(Scenario, EveryPasteRouteGivesTheSameGrid) {
             ASSERT_TRUE(w.OpenEditor(2, 0));
             w.ChooseMenu("&Edit", "&Paste");
         },
+        // Regression: the editor's context menu glued the cell's text to the first value.
+        [&](Windows& w) { w.ChooseFromContextMenu(w.OpenEditor(2, 0), "&Paste"); },
     };
     std::vector<QStringList> first;
     for (const auto& paste : routes) {

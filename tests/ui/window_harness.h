@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -32,7 +33,15 @@ inline QString SpreadsheetRows(const std::vector<QStringList>& rows) {
     return text;
 }
 
+// Forgets what the window remembered between starts, before a program starts.
+struct FreshSettings {
+    explicit FreshSettings(bool fresh) {
+        if (fresh) QSettings("tervala", "tervala").clear();
+    }
+};
+
 struct Windows {
+    FreshSettings settings;
     ScriptedDialogs dialogs;
     TervalaProgram program{dialogs};  // created and wired as the program's start does
     TRainForm& form = program.RainForm;
@@ -44,7 +53,8 @@ struct Windows {
     bool ended = false;  // the finish window ended the program
     TempDir dir;
 
-    explicit Windows(bool onInputTab = false) {
+    // `restart`: the program starts again with what it remembered.
+    explicit Windows(bool onInputTab = false, bool restart = false) : settings(!restart) {
         QObject::connect(&finish, &TFinishForm::EndProgram, [this] { ended = true; });
         form.ProgressPausePercent = 0;
         form.show();
@@ -93,12 +103,14 @@ struct Windows {
     // A command of the menu bar, chosen with the mouse: a click on the
     // menu's title, then on the command.
     void ChooseMenu(const QString& title, const QString& command) {
+        QMenu* menu = nullptr;
         for (QAction* m : form.MainMenu1->actions())
-            if (m->text() == title)
+            if (m->text() == title) {
                 QTest::mouseClick(form.MainMenu1, Qt::LeftButton, {},
                                   form.MainMenu1->actionGeometry(m).center());
-        QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr) << "no menu opened";
+                menu = m->menu();
+            }
+        ASSERT_TRUE(menu && menu->isVisible()) << "no menu opened";
         for (QAction* a : menu->actions())
             if (a->text() == command)
                 QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
