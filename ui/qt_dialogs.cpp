@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStringList>
 #include <QUrl>
 #include <utility>
@@ -17,6 +20,29 @@ QString DefaultSuffix(const std::string& extension) {
     QString suffix = QString::fromStdString(extension);
     while (suffix.startsWith('.')) suffix.remove(0, 1);
     return suffix;
+}
+
+// Beside the caption the title bar holds the window's icon and its buttons.
+constexpr int kTitleBarFurniture = 150;
+
+// A box as narrow as a short message would cut its caption in the title bar,
+// which shows it in a bold font.
+void ShowWholeCaption(QMessageBox& box) {
+    QFont bold = box.font();
+    bold.setBold(true);
+    const int width = QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + kTitleBarFurniture;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+// Large enough for the name, size, type and date of the files.
+void ShowFileColumns(QFileDialog& dialog) {
+    dialog.setViewMode(QFileDialog::Detail);
+    QSize size(900, 540);
+    if (const QScreen* screen = dialog.screen())
+        size = size.boundedTo(screen->availableGeometry().size());
+    dialog.resize(size);
 }
 
 std::optional<std::string> RunFileDialog(const FileDialogRequest& request,
@@ -39,6 +65,7 @@ std::optional<std::string> RunFileDialog(const FileDialogRequest& request,
                               << QUrl::fromLocalFile(QString::fromStdString(examples)));
     if (!request.initialName.empty())
         dialog.selectFile(QString::fromStdString(request.initialName));
+    ShowFileColumns(dialog);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty()) return std::nullopt;
@@ -64,6 +91,7 @@ QtDialogs::QtDialogs(QString caption) : caption_(std::move(caption)) {}
 void QtDialogs::ShowMessage(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, caption_, QString::fromStdString(text), QMessageBox::Ok,
                     QApplication::activeWindow());
+    ShowWholeCaption(box);
     box.exec();
 }
 
@@ -72,6 +100,7 @@ bool QtDialogs::AskYesNo(const std::string& text) {
                     QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
+    ShowWholeCaption(box);
     return box.exec() == QMessageBox::Yes;
 }
 

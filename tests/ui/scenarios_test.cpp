@@ -2,12 +2,15 @@
 // compared byte for byte with tests/data and with what tervala-batch writes.
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTreeView>
 #include <random>
 
 #include "tests/ui/window_harness.h"
 #include "ui/fit_diagnostics_form.h"
+#include "ui/qt_dialogs.h"
 
 namespace tervala::testing {
 namespace {
@@ -38,6 +41,13 @@ TEST(Scenario, EveryPasteRouteGivesTheSameGrid) {
         },
         // Regression: the editor's context menu glued the cell's text to the first value.
         [&](Windows& w) { w.ChooseFromContextMenu(w.OpenEditor(2, 0), "&Paste"); },
+        [&](Windows& w) { w.ChooseFromContextMenu(w.grid().viewport(), "&Paste", w.CellCenter(2, 0)); },
+        // Regression: a block dropped into the open editor was glued to its text.
+        [&](Windows& w) {
+            QMimeData block;
+            block.setText(text);
+            w.DropOn(w.OpenEditor(2, 0), block);
+        },
     };
     std::vector<QStringList> first;
     for (const auto& paste : routes) {
@@ -113,6 +123,19 @@ TEST(Scenario, PastedSeriesSavedAndRunToItsReportAndASavedGraph) {
         RunBatch(w.dir, {"graph", out, "--kind", "7", "-o", w.dir.File("batch.bmp")}).exitCode, 0);
     EXPECT_EQ(ReadBytes(w.dir.File("calc.bmp")), ReadBytes(w.dir.File("batch.bmp")));
     EXPECT_EQ(ReadBytes(w.dir.File("calc.bmp")).size(), 54u + 1872u * 465u);
+    // Drawn for the screen's pixel ratio; enlarged, the window gives the graph
+    // and the grid the room, and the graph saved stays the same.
+    EXPECT_EQ(w.form.GraphImage->pixmap().devicePixelRatio(), w.form.devicePixelRatioF());
+    const QSize graph = w.form.GraphImage->size();
+    const int grid = w.grid().height();
+    w.form.resize(w.form.width() + 400, w.form.height() + 300);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w.form.GraphImage->width() > graph.width() &&
+                w.form.GraphImage->height() > graph.height() && w.grid().height() > grid);
+    w.dialogs.saveAnswers.push_back(w.dir.File("calc.bmp"));
+    w.dialogs.answers.push_back(true);  // over the one saved before
+    w.Click(w.form.SaveGraphButton);
+    EXPECT_EQ(ReadBytes(w.dir.File("calc.bmp")), ReadBytes(w.dir.File("batch.bmp")));
 
     // A report opened is no analysis run here: it offers no fit diagnostics.
     w.ShowTab(w.form.OutputTabSheet);
@@ -233,6 +256,15 @@ TEST(Scenario, RefusedRunsKeepTheInputTabAndThePreviousReport) {
     EXPECT_EQ(w.form.OutputMemo->toPlainText(), previous);
     EXPECT_EQ(w.form.PageControl1->currentWidget(), w.form.InputTabSheet);
     EXPECT_FALSE(w.form.WaitMemo->isVisible());
+    // Ctrl+R from the Figure tab, which leaves Save input offered: a run that
+    // fails on a maximum storage of 0 brings the Input tab back to the front.
+    w.PasteIntoCell(0, 0, SpreadsheetRows(kFifteenDays));
+    w.Type(w.form.MaxStorEdit, "0");
+    w.ShowTab(w.form.FigureTabSheet);
+    w.dialogs.saveAnswers.push_back(w.dir.File("empty.inp"));
+    QTest::keyClick(&w.form, Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ((std::tuple{w.dir.Names().size(), w.form.PageControl1->currentWidget()}),
+              (std::tuple{5u, w.form.InputTabSheet}));
 }
 
 TEST(Scenario, ClosingTheMainWindowShowsTheFinishWindowWhichEndsTheProgram) {
@@ -306,6 +338,105 @@ TEST(Scenario, OpeningInputFilesOfEachModeAndSwitchingTheOption) {
     EXPECT_EQ((std::tuple{w.dm().ModeTag, w.form.A1coeffEdit->text(), w.form.B1valueEdit->text()}),
               (std::tuple{" Pre", "0.032", "0.20173"}));
     EXPECT_TRUE(w.alfa.isVisible());
+}
+
+// Regression: after a report or a picture was opened, choosing the prediction
+// entry read it as an input file, and the calculator named its file after it.
+TEST(Scenario, PredictionAndCalculatorFollowTheInputFileNotAReportOrPicture) {
+    Windows w(true);
+    w.OpenInput(w.dir.Write("field.inp", DataFile("golden/twelve.inp", "x")));
+    QImage(8, 8, QImage::Format_RGB32).save(QString::fromStdString(w.dir.File("graph.bmp")));
+    w.ShowTab(w.form.GraphicsTabSheet);
+    w.dialogs.openAnswers = {w.dir.File("graph.bmp")};
+    w.Click(w.form.SeeGraphButton);
+    w.ShowTab(w.form.InputTabSheet);
+    w.form.OptionComboBox->setFocus();
+    QTest::keyClick(w.form.OptionComboBox, Qt::Key_Down);
+    EXPECT_EQ(w.dialogs.messages, Texts{});
+    w.alfa.show();
+    w.alfa.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.alfa));
+    for (auto [field, text] : {std::pair{w.alfa.Edit1, "1"}, {w.alfa.Edit2, "1"}, {w.alfa.Edit3, "5"},
+                               {w.alfa.Edit4, "0.5"}, {w.alfa.Edit5, "5"}, {w.alfa.Edit6, "50"}})
+        w.Type(field, text);
+    w.Click(w.alfa.Button1);
+    EXPECT_EQ(w.dir.Names(), (Texts{"field.inp", "field.par", "graph.bmp"}));
+}
+
+TEST(Scenario, UndoAndRedoWalkThroughTheGridStepsCellForCell) {
+    Windows w(true);
+    std::vector<std::vector<QStringList>> seen{w.Grid()};
+    auto step = [&](const std::function<void()>& act) { act(), seen.push_back(w.Grid()); };
+    step([&] { w.PasteIntoCell(0, 0, SpreadsheetRows(kFifteenDays)); });
+    step([&] {
+        QTest::keyClicks(w.OpenEditor(3, 1), "7.25");
+        QTest::keyClick(w.grid().ActiveEditor(), Qt::Key_Return);
+    });
+    EXPECT_EQ((std::pair{w.grid().Cell(1, 3), w.grid().currentIndex().row()}),
+              (std::pair{QString("7.25"), 4}));  // Enter moved to the next row
+    step([&] { w.Click(w.form.ClearButton); });
+    step([&] { w.Type(w.form.NrOfDataEdit, "18"); });
+    w.ClickCell(0, 3);
+    for (size_t i = seen.size() - 1; i > 0; --i) {
+        QTest::keyClick(&w.grid(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(w.Grid(), seen[i - 1]) << i;
+    }
+    for (size_t i = 1; i < seen.size(); ++i) {
+        QTest::keyClick(&w.grid(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(w.Grid(), seen[i]) << i;
+    }
+    EXPECT_EQ(w.dm().NrOfData, 18);
+}
+
+TEST(Scenario, FilesDroppedOrRecentOpenAndTheWindowIsAsLeftAfterARestart) {
+    Windows w(true);
+    const std::string inp = w.dir.Write("field.inp", DataFile("golden/twelve.inp", "x"));
+    w.Drop(inp);
+    EXPECT_EQ(w.form.FileNameEdit->text().toStdString(), inp);
+    w.Drop(w.dir.Write("field.out", "report line\r\n"));
+    EXPECT_EQ(w.form.OutputMemo->toPlainText(), "report line");
+    QImage(8, 8, QImage::Format_RGB32).save(QString::fromStdString(w.dir.File("graph.bmp")));
+    w.Drop(w.dir.File("graph.bmp"));
+    EXPECT_TRUE(w.form.PictureImage->isVisible());
+    w.Drop(w.dir.Write("notes.txt", "x"));
+    EXPECT_EQ(w.dialogs.messages.size(), 1u);
+    w.OpenInput(w.dir.Write("other.inp", DataFile("golden/twelve.inp", "x")));
+    w.form.resize(900, 700);
+    w.form.close();
+    w.Click(w.finish.FinishButton);
+
+    Windows again(true, /*restart=*/true);
+    EXPECT_EQ(again.form.size(), QSize(900, 700));
+    again.ChooseRecent(1);  // the second file used last
+    EXPECT_EQ(again.form.FileNameEdit->text().toStdString(), inp);
+    std::filesystem::remove(w.dir.File("other.inp"));  // second now, after field.inp
+    again.ChooseRecent(1);
+    EXPECT_EQ((std::tuple{again.dialogs.messages.size(), again.form.RecentMenu->actions().size()}),
+              (std::tuple{1u, 1}));
+}
+
+// Regression: a short message cut its caption in the title bar, and the file
+// dialogs opened too narrow to show the columns of their files.
+TEST(QtDialogs, MessagesShowTheirCaptionAndFileDialogsTheirColumns) {
+    QtDialogs dialogs("Ombrel rainfall runoff relations");
+    bool wholeCaption = false, allColumns = false;
+    Windows::WhenModalShows([&](QWidget* box) {
+        QFont bold = box->font();
+        bold.setBold(true);  // as title bars show captions, beside their buttons
+        wholeCaption = box->width() > QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 100;
+        box->close();
+    });
+    dialogs.ShowMessage("Saved");
+    Windows::WhenModalShows([&](QWidget* dialog) {
+        auto* files = dialog->findChild<QTreeView*>();
+        const QHeaderView* columns = files->header();
+        const int last = columns->logicalIndex(columns->count() - 1);
+        allColumns = columns->sectionViewportPosition(last) + columns->sectionSize(last) <=
+                     files->viewport()->width();
+        dialog->close();
+    });
+    dialogs.ChooseOpenFile({"Open input file", "Input files (*.inp)|*.inp", "inp", "", ""});
+    EXPECT_TRUE(wholeCaption && allColumns);
 }
 
 }  // namespace

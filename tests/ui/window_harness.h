@@ -7,9 +7,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -17,6 +19,8 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
+#include <optional>
 #include <functional>
 
 #include "app/tervala_program.h"
@@ -84,7 +88,7 @@ struct Windows {
                           bar->tabRect(form.PageControl1->indexOf(page)).center());
     }
     void ClickCell(int row, int col, bool twice = false) {
-        const QPoint at = grid().visualRect(grid().model()->index(row, col)).center();
+        const QPoint at = CellCenter(row, col);
         QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, at);
         if (twice) QTest::mouseDClick(grid().viewport(), Qt::LeftButton, {}, at);
     }
@@ -115,18 +119,57 @@ struct Windows {
             if (a->text() == command)
                 QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
     }
-    // Chooses `command` ("&Paste") from the context menu a right click on `widget` opens.
-    static void ChooseFromContextMenu(QWidget* widget, const QString& command) {
+    // File > Open recent, its entry `i` (from 0): the submenu opened with the
+    // arrow key, the entry clicked.
+    void ChooseRecent(int i) {
+        ChooseMenu("&File", "");
+        QMenu* file = form.FileMenu;
+        file->setActiveAction(form.RecentMenu->menuAction());
+        QTest::keyClick(file, Qt::Key_Right);
+        QMenu* recent = form.RecentMenu;
+        ASSERT_TRUE(recent->isVisible() && i < recent->actions().size());
+        QTest::mouseClick(recent, Qt::LeftButton, {},
+                          recent->actionGeometry(recent->actions()[i]).center());
+    }
+    // A file dragged from a file manager and dropped on the window.
+    void Drop(const std::string& file) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(file))});
+        DropOn(&form, data);
+    }
+    static void DropOn(QWidget* target, QMimeData& data) {
+        const QPointF at = target->rect().center();
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &enter);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        if (enter.isAccepted()) QApplication::sendEvent(target, &drop);
+    }
+    QPoint CellCenter(int row, int col) {
+        return grid().visualRect(grid().model()->index(row, col)).center();
+    }
+    // Chooses `command` ("&Paste") from the context menu a right click on
+    // `widget` (at `at`, or its middle) opens.
+    static void ChooseFromContextMenu(QWidget* widget, const QString& command,
+                                      std::optional<QPoint> at = std::nullopt) {
         WhenMenuShows([command](QMenu* menu) {
             for (QAction* a : menu->actions())
                 if (a->text().section('\t', 0, 0) == command) menu->setActiveAction(a);
             QTest::keyClick(menu, Qt::Key_Return);
         });
-        const QPoint at = widget->rect().center();
-        QTest::mousePress(widget, Qt::RightButton, {}, at);
-        QContextMenuEvent click(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+        const QPoint point = at.value_or(widget->rect().center());
+        QTest::mousePress(widget, Qt::RightButton, {}, point);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, point, widget->mapToGlobal(point));
         QApplication::sendEvent(widget, &click);
-        QTest::mouseRelease(widget, Qt::RightButton, {}, at);
+        QTest::mouseRelease(widget, Qt::RightButton, {}, point);
+    }
+    // `act` on the modal window (a message box, a file dialog) once it shows.
+    static void WhenModalShows(std::function<void(QWidget*)> act) {
+        QTimer::singleShot(0, [act] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                act(modal);
+            else
+                WhenModalShows(act);
+        });
     }
     // `act` on the popup menu as soon as the event loop shows one.
     static void WhenMenuShows(std::function<void(QMenu*)> act) {
