@@ -4,9 +4,11 @@
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStringList>
+#include <QTreeView>
 #include <QUrl>
 #include <utility>
 
@@ -36,13 +38,15 @@ void ShowWholeCaption(QMessageBox& box) {
                       grid->rowCount(), 0, 1, grid->columnCount());
 }
 
-// Large enough for the name, size, type and date of the files.
+// Large enough for the name, size, type and date of the files; the date, the
+// last column, takes the room left over.
 void ShowFileColumns(QFileDialog& dialog) {
     dialog.setViewMode(QFileDialog::Detail);
     QSize size(900, 540);
     if (const QScreen* screen = dialog.screen())
         size = size.boundedTo(screen->availableGeometry().size());
     dialog.resize(size);
+    if (auto* files = dialog.findChild<QTreeView*>()) files->header()->setStretchLastSection(true);
 }
 
 std::optional<std::string> RunFileDialog(const FileDialogRequest& request,

@@ -430,9 +430,11 @@ TEST(QtDialogs, MessagesShowTheirCaptionAndFileDialogsTheirColumns) {
     Windows::WhenModalShows([&](QWidget* dialog) {
         auto* files = dialog->findChild<QTreeView*>();
         const QHeaderView* columns = files->header();
-        const int last = columns->logicalIndex(columns->count() - 1);
-        allColumns = columns->sectionViewportPosition(last) + columns->sectionSize(last) <=
-                     files->viewport()->width();
+        const int last = columns->logicalIndex(columns->count() - 1);  // the date, shown whole
+        const QString date = QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
+        allColumns = columns->sectionSize(last) > files->fontMetrics().horizontalAdvance(date) + 20 &&
+                     columns->sectionViewportPosition(last) + columns->sectionSize(last) <=
+                         files->viewport()->width();
         dialog->close();
     });
     dialogs.ChooseOpenFile({"Open input file", "Input files (*.inp)|*.inp", "inp", "", ""});
