@@ -128,7 +128,7 @@ TEST(Scenario, PastedSeriesSavedAndRunToItsReportAndASavedGraph) {
     EXPECT_EQ(w.form.GraphImage->pixmap().devicePixelRatio(), w.form.devicePixelRatioF());
     const QSize graph = w.form.GraphImage->size();
     const int grid = w.grid().height();
-    w.form.resize(w.form.width() + 400, w.form.height() + 300);
+    w.form.resize(1400, 1100);
     QCoreApplication::processEvents();
     EXPECT_TRUE(w.form.GraphImage->width() > graph.width() &&
                 w.form.GraphImage->height() > graph.height() && w.grid().height() > grid);
