@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QUndoStack>
+#include <tuple>
 
 #include "engine/session.h"
 #include "ui/input_undo.h"
@@ -12,6 +13,21 @@
 #include "ui/string_grid.h"
 
 namespace tervala {
+
+namespace {
+
+// The data set's series and count beside the grid, and the same in a state.
+auto DataSetSeries(TDMOmbrel& dm) {
+    return std::tie(dm.NrOfData, dm.TimeData, dm.RainData, dm.EscData, dm.DischData, dm.HeadData,
+                    dm.RowCheck, dm.MissingObs);
+}
+template <typename State>  // const or not
+auto StateSeries(State& s) {
+    return std::tie(s.nrOfData, s.time, s.rain, s.escape, s.discharge, s.head, s.rowCheck,
+                    s.missing);
+}
+
+}  // namespace
 
 void TRainForm::CreateGridHistory() {
     GridHistory = new QUndoStack(this);
@@ -42,25 +58,16 @@ QList<QLineEdit*> TRainForm::HistoryFields() const {
 }
 
 InputSeriesState TRainForm::CaptureInputSeries() {
-    const TDMOmbrel& dm = DM();
     InputSeriesState s;
     s.cells = StringGrid1->Cells();
     for (const QLineEdit* field : HistoryFields()) s.fields << field->text();
     s.origNrOfData = OrigNrOfData;
     s.dataEntered = DataEntered;
-    s.nrOfData = dm.NrOfData;
-    s.time = dm.TimeData;
-    s.rain = dm.RainData;
-    s.escape = dm.EscData;
-    s.discharge = dm.DischData;
-    s.head = dm.HeadData;
-    s.rowCheck = dm.RowCheck;
-    s.missing = dm.MissingObs;
+    StateSeries(s) = DataSetSeries(DM());
     return s;
 }
 
 void TRainForm::RestoreInputSeries(const InputSeriesState& to, const InputSeriesState& from) {
-    TDMOmbrel& dm = DM();
     GridCellsModel::Snapshot cells = to.cells;
     cells.columns = StringGrid1->ColCount();  // the columns follow the mode, not the history
     StringGrid1->RestoreCells(cells);
@@ -71,14 +78,7 @@ void TRainForm::RestoreInputSeries(const InputSeriesState& to, const InputSeries
     NrOfDataEdit->setText(QString::number(to.nrOfData));
     OrigNrOfData = to.origNrOfData;
     DataEntered = to.dataEntered;
-    dm.NrOfData = to.nrOfData;
-    dm.TimeData = to.time;
-    dm.RainData = to.rain;
-    dm.EscData = to.escape;
-    dm.DischData = to.discharge;
-    dm.HeadData = to.head;
-    dm.RowCheck = to.rowCheck;
-    dm.MissingObs = to.missing;
+    DataSetSeries(DM()) = StateSeries(to);
     PageControl1->setCurrentWidget(InputTabSheet);
 }
 

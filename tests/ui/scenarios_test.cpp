@@ -123,8 +123,7 @@ TEST(Scenario, PastedSeriesSavedAndRunToItsReportAndASavedGraph) {
         RunBatch(w.dir, {"graph", out, "--kind", "7", "-o", w.dir.File("batch.bmp")}).exitCode, 0);
     EXPECT_EQ(ReadBytes(w.dir.File("calc.bmp")), ReadBytes(w.dir.File("batch.bmp")));
     EXPECT_EQ(ReadBytes(w.dir.File("calc.bmp")).size(), 54u + 1872u * 465u);
-    // Drawn for the screen's pixel ratio; enlarged, the window gives the graph
-    // and the grid the room, and the graph saved stays the same.
+    // Drawn for the screen's pixel ratio, larger in a larger window; the file stays the same.
     EXPECT_EQ(w.form.GraphImage->pixmap().devicePixelRatio(), w.form.devicePixelRatioF());
     const QSize graph = w.form.GraphImage->size();
     const int grid = w.grid().height();
@@ -256,8 +255,7 @@ TEST(Scenario, RefusedRunsKeepTheInputTabAndThePreviousReport) {
     EXPECT_EQ(w.form.OutputMemo->toPlainText(), previous);
     EXPECT_EQ(w.form.PageControl1->currentWidget(), w.form.InputTabSheet);
     EXPECT_FALSE(w.form.WaitMemo->isVisible());
-    // Ctrl+R from the Figure tab, which leaves Save input offered: a run that
-    // fails on a maximum storage of 0 brings the Input tab back to the front.
+    // Ctrl+R on the Figure tab (Save input stays offered): a failed run shows the Input tab.
     w.PasteIntoCell(0, 0, SpreadsheetRows(kFifteenDays));
     w.Type(w.form.MaxStorEdit, "0");
     w.ShowTab(w.form.FigureTabSheet);
@@ -421,9 +419,7 @@ TEST(QtDialogs, MessagesShowTheirCaptionAndFileDialogsTheirColumns) {
     QtDialogs dialogs("Ombrel rainfall runoff relations");
     bool wholeCaption = false, allColumns = false;
     Windows::WhenModalShows([&](QWidget* box) {
-        QFont bold = box->font();
-        bold.setBold(true);  // as title bars show captions, beside their buttons
-        wholeCaption = box->width() > QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 100;
+        wholeCaption = box->width() > box->fontMetrics().horizontalAdvance(box->windowTitle()) + 100;
         box->close();
     });
     dialogs.ShowMessage("Saved");

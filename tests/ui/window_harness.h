@@ -37,15 +37,8 @@ inline QString SpreadsheetRows(const std::vector<QStringList>& rows) {
     return text;
 }
 
-// Forgets what the window remembered between starts, before a program starts.
-struct FreshSettings {
-    explicit FreshSettings(bool fresh) {
-        if (fresh) QSettings("tervala", "tervala").clear();
-    }
-};
-
 struct Windows {
-    FreshSettings settings;
+    bool restarted;  // keeps what the window remembered, or forgets it first
     ScriptedDialogs dialogs;
     TervalaProgram program{dialogs};  // created and wired as the program's start does
     TRainForm& form = program.RainForm;
@@ -58,7 +51,8 @@ struct Windows {
     TempDir dir;
 
     // `restart`: the program starts again with what it remembered.
-    explicit Windows(bool onInputTab = false, bool restart = false) : settings(!restart) {
+    explicit Windows(bool onInputTab = false, bool restart = false)
+        : restarted(restart || (QSettings("tervala", "tervala").clear(), false)) {
         QObject::connect(&finish, &TFinishForm::EndProgram, [this] { ended = true; });
         form.ProgressPausePercent = 0;
         form.show();
@@ -119,8 +113,7 @@ struct Windows {
             if (a->text() == command)
                 QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
     }
-    // File > Open recent, its entry `i` (from 0): the submenu opened with the
-    // arrow key, the entry clicked.
+    // File > Open recent (opened with the arrow key), its entry `i` clicked.
     void ChooseRecent(int i) {
         ChooseMenu("&File", "");
         QMenu* file = form.FileMenu;
