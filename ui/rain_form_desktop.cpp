@@ -10,22 +10,16 @@
 #include <QMimeData>
 #include <QTabWidget>
 #include <QUrl>
-#include <filesystem>
 
 #include "engine/session.h"
 #include "ui/dialogs.h"
+#include "ui/graph_picture.h"
 #include "ui/rain_form.h"
 #include "ui/window_settings.h"
 
 namespace tervala {
 
 namespace {
-
-std::string LowerExtension(const std::string& path) {
-    std::string extension = std::filesystem::path(path).extension().string();
-    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return extension;
-}
 
 // The local files a drag carries.
 QStringList DraggedFiles(const QMimeData* data) {
@@ -94,7 +88,7 @@ void TRainForm::OpenRecentFile(const QString& file) {
 }
 
 void TRainForm::OpenDroppedFile(const std::string& path) {
-    const std::string extension = LowerExtension(path);
+    const std::string extension = LowerCaseExtension(path);
     if (extension == ".inp") {
         OpenGivenFile(path);
     } else if (extension == ".out") {

@@ -116,9 +116,8 @@ struct Windows {
     // File > Open recent (opened with the arrow key), its entry `i` clicked.
     void ChooseRecent(int i) {
         ChooseMenu("&File", "");
-        QMenu* file = form.FileMenu;
-        file->setActiveAction(form.RecentMenu->menuAction());
-        QTest::keyClick(file, Qt::Key_Right);
+        form.FileMenu->setActiveAction(form.RecentMenu->menuAction());
+        QTest::keyClick(form.FileMenu, Qt::Key_Right);
         QMenu* recent = form.RecentMenu;
         ASSERT_TRUE(recent->isVisible() && i < recent->actions().size());
         QTest::mouseClick(recent, Qt::LeftButton, {},
