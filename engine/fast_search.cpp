@@ -68,7 +68,7 @@ class TileSearch {
 
     void Search(const GridBox& tile) {
         blocks_.push_back(tile);
-        while (!blocks_.empty()) Batch();
+        while (next_ < blocks_.size()) Batch();
     }
 
   private:
@@ -77,9 +77,13 @@ class TileSearch {
 
     void Batch() {
         taken_.clear();
-        const size_t take = std::min(blocks_.size(), size_t(kLaneBatch));
-        taken_.assign(blocks_.begin(), blocks_.begin() + take);
-        blocks_.erase(blocks_.begin(), blocks_.begin() + take);
+        const size_t take = std::min(blocks_.size() - next_, size_t(kLaneBatch));
+        taken_.assign(blocks_.begin() + next_, blocks_.begin() + next_ + take);
+        next_ += take;
+        if (next_ * 2 >= blocks_.size()) {
+            blocks_.erase(blocks_.begin(), blocks_.begin() + next_);
+            next_ = 0;
+        }
         while (taken_.size() < size_t(Model::kFillLanes)) {
             size_t biggest = 0;
             for (size_t t = 1; t < taken_.size(); ++t) {
@@ -179,7 +183,12 @@ class TileSearch {
     SearchWork& work_;
     double typical_;
     LaneKernels<Model> kernels_;
+    // Blocks wait in a queue from blocks_[next_] on. Where no bound drops
+    // anything (data near the largest double) it holds every point of a
+    // tile, so the blocks taken are dropped from the front only when they
+    // are half of it: erasing them at every batch would move all the others.
     std::vector<GridBox> blocks_, taken_;
+    size_t next_ = 0;
     LaneBatch<Model> batch_;
     double reached_[kLaneBatch];
 };
