@@ -4,7 +4,7 @@
 # to it (BUILD/fuzz/corpus/TARGET), with its dictionary (tests/fuzz/dict).
 # The targets are built by scripts/build.sh when clang is installed.
 # Prints executions, coverage (libFuzzer's cov and ft) and findings per
-# target; an input that crashes, leaks, hangs (30 s; a whole run 180 s) or
+# target; an input that crashes, leaks, hangs (30 s; a whole run 300 s) or
 # breaks a checked property is kept in BUILD/fuzz/findings/TARGET/ and makes
 # the script fail.
 # Usage: scripts/fuzz.sh [SECONDS] [TARGET...]   (targets: names without _fuzz)
@@ -55,11 +55,11 @@ for t in "${targets[@]}"; do
     findings=$fuzz/findings/$t
     log=$fuzz/logs/$t.log
     mkdir -p "$corpus" "$findings" "$(dirname "$log")"
-    # A whole run's grid search may take a minute under the sanitizers (ten
+    # A whole run's grid search may take minutes under the sanitizers (ten
     # times slower than the program) when data near 1E308 leave its blocks
     # without a bound; other inputs take milliseconds.
     timeout=30
-    [ "$t" = small_run ] && timeout=180
+    [ "$t" = small_run ] && timeout=300
     "$fuzz/${t}_fuzz" -max_total_time="$seconds" -timeout=$timeout -print_final_stats=1 \
         -dict="tests/fuzz/dict/$(dictionary "$t").dict" -artifact_prefix="$findings/" \
         "$corpus" "tests/fuzz/corpus/$t" > "$log" 2>&1
