@@ -255,14 +255,17 @@ TEST(Scenario, RefusedRunsKeepTheInputTabAndThePreviousReport) {
     EXPECT_EQ(w.form.OutputMemo->toPlainText(), previous);
     EXPECT_EQ(w.form.PageControl1->currentWidget(), w.form.InputTabSheet);
     EXPECT_FALSE(w.form.WaitMemo->isVisible());
-    // Ctrl+R on the Figure tab (Save input stays offered): a failed run shows the Input tab.
+    // Ctrl+R on the Figure tab (Save input stays offered): a run that fails, on a
+    // maximum storage of 0 or on a report it cannot write, shows the Input tab.
     w.PasteIntoCell(0, 0, SpreadsheetRows(kFifteenDays));
-    w.Type(w.form.MaxStorEdit, "0");
-    w.ShowTab(w.form.FigureTabSheet);
-    w.dialogs.saveAnswers.push_back(w.dir.File("empty.inp"));
-    QTest::keyClick(&w.form, Qt::Key_R, Qt::ControlModifier);
-    EXPECT_EQ((std::tuple{w.dir.Names().size(), w.form.PageControl1->currentWidget()}),
-              (std::tuple{5u, w.form.InputTabSheet}));
+    std::filesystem::create_directory(w.dir.File("locked.out"));
+    for (auto [maxSto, file] : {std::pair{"0", "empty.inp"}, {"50", "locked.inp"}}) {
+        w.Type(w.form.MaxStorEdit, maxSto);
+        w.ShowTab(w.form.FigureTabSheet);
+        w.dialogs.saveAnswers.push_back(w.dir.File(file));
+        QTest::keyClick(&w.form, Qt::Key_R, Qt::ControlModifier);
+        EXPECT_EQ(w.form.PageControl1->currentWidget(), w.form.InputTabSheet) << file;
+    }
 }
 
 TEST(Scenario, ClosingTheMainWindowShowsTheFinishWindowWhichEndsTheProgram) {
@@ -417,12 +420,12 @@ TEST(Scenario, FilesDroppedOrRecentOpenAndTheWindowIsAsLeftAfterARestart) {
 TEST(QtDialogs, MessagesShowTheirCaptionAndFileDialogsTheirColumns) {
     QtDialogs dialogs("Ombrel rainfall runoff relations");
     bool wholeCaption = false, allColumns = false;
-    Windows::WhenModalShows([&](QWidget* box) {
+    Windows::WhenShown(QApplication::activeModalWidget, [&](QWidget* box) {
         wholeCaption = box->width() > box->fontMetrics().horizontalAdvance(box->windowTitle()) + 100;
         box->close();
     });
     dialogs.ShowMessage("Saved");
-    Windows::WhenModalShows([&](QWidget* dialog) {
+    Windows::WhenShown(QApplication::activeModalWidget, [&](QWidget* dialog) {
         auto* files = dialog->findChild<QTreeView*>();
         const QHeaderView* columns = files->header();
         const int last = columns->logicalIndex(columns->count() - 1);  // the date, shown whole

@@ -143,7 +143,8 @@ struct Windows {
     // `widget` (at `at`, or its middle) opens.
     static void ChooseFromContextMenu(QWidget* widget, const QString& command,
                                       std::optional<QPoint> at = std::nullopt) {
-        WhenMenuShows([command](QMenu* menu) {
+        WhenShown(QApplication::activePopupWidget, [command](QWidget* popup) {
+            auto* menu = qobject_cast<QMenu*>(popup);
             for (QAction* a : menu->actions())
                 if (a->text().section('\t', 0, 0) == command) menu->setActiveAction(a);
             QTest::keyClick(menu, Qt::Key_Return);
@@ -154,22 +155,14 @@ struct Windows {
         QApplication::sendEvent(widget, &click);
         QTest::mouseRelease(widget, Qt::RightButton, {}, point);
     }
-    // `act` on the modal window (a message box, a file dialog) once it shows.
-    static void WhenModalShows(std::function<void(QWidget*)> act) {
-        QTimer::singleShot(0, [act] {
-            if (QWidget* modal = QApplication::activeModalWidget())
-                act(modal);
+    // `act` on the window `shown` finds (a popup menu, a message box, a file
+    // dialog) as soon as the event loop shows it.
+    static void WhenShown(QWidget* (*shown)(), std::function<void(QWidget*)> act) {
+        QTimer::singleShot(0, [shown, act] {
+            if (QWidget* window = shown())
+                act(window);
             else
-                WhenModalShows(act);
-        });
-    }
-    // `act` on the popup menu as soon as the event loop shows one.
-    static void WhenMenuShows(std::function<void(QMenu*)> act) {
-        QTimer::singleShot(0, [act] {
-            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
-                act(menu);
-            else
-                WhenMenuShows(act);
+                WhenShown(shown, act);
         });
     }
     // Types into a field, replacing its text, and leaves it with Tab.
