@@ -12,8 +12,10 @@ namespace tervala {
 // Run on the input file named by s.DMOmbrel.FileName. The outcome is read from
 // s.Flags (AnalysisOk, TimeSeqError, MaxStoOk) and s.DMOmbrel.RunFailed, and
 // from the report (".out") and fit file (".dat") written beside the input.
-// Like Save/Run, the caller sets s.Flags.CheckOnly before the run, so that the
-// first loading pass only checks the data. A file that cannot be read or
+// The file is read twice: a first pass (s.Flags.CheckOnly) only checks it, a
+// second one fits the trend. A run that writes its report also hands the
+// alpha function found to a following prediction (MCoeff, NValue) and leaves
+// FileName naming the input with ".inp". A file that cannot be read or
 // written raises EngineFileError. When `progress` asks the run to stop, the
 // search stops at its next progress point, s.Flags.RunStopped is set and
 // neither file is written.

@@ -178,14 +178,34 @@ void LoadAnalysisData(Session& s, AnalysisKind kind, UserMessages& messages,
                          messages)) {
         return;
     }
-    if (!AnalysisDataFinite(a, kind == AnalysisKind::Head)) {
+    if (!AnalysisDataFinite(a, kind)) {
         Refuse(s, messages, kNotFiniteText);
         return;
     }
 
-    if (!s.Flags.CheckOnly) {
-        FitTrend(s);
-        WarnAboutInconsistentTrend(s, messages);
+    if (s.Flags.CheckOnly) return;
+    // The trend is drawn by the graphs, and its line is the alpha function
+    // that stands when the search finds no better one.
+    const TrendFit trend = FitTrend(r.Rech, observed, n);
+    TrendResults& t = s.Values.Trend;
+    t.TrendValid = trend.Valid;
+    if (trend.Fit.Line) {
+        a.AlphaSlope = trend.Fit.Line->L1;
+        a.AlphaIntercept = trend.Fit.Line->L0;
+    }
+    if (trend.Fit.Parabola) {
+        t.TrendA = trend.Fit.Parabola->Q2;
+        t.TrendB = trend.Fit.Parabola->Q1;
+        t.TrendC = trend.Fit.Parabola->Q0;
+    }
+    if (TrendInconsistent(r.Rain, n, t)) {
+        messages.ShowMessage(kind == AnalysisKind::Discharge
+                                 ? "The quadratic trend of the relation between rainfall and runoff "
+                                   "data shows an inconsistency, see the. output graphics. The "
+                                   "model may not fit perfectly."
+                                 : "The quadratic trend of the relation between rainfall and hydr. "
+                                   "head data shows an inconsistency, see the. output graphics. The "
+                                   "model may not fit perfectly.");
     }
 }
 

@@ -9,13 +9,11 @@
 
 namespace tervala {
 
-enum class AnalysisKind { Discharge, Head };
-
 // Re-reads the file named by s.DMOmbrel.FileName into s.Analysis, floors the
 // observed values at 0.001, moves negative escape rates into the rain, runs
 // the variation checks and the first reservoir. When s.Flags.CheckOnly is
-// false it also fits the trend of the observed values on the recharge and
-// warns about an inconsistent trend. The outcome is in s.Flags.AnalysisOk,
+// false (the computing pass) it also fits the trend of the observed values
+// on the recharge, stores it and warns about an inconsistent trend. The outcome is in s.Flags.AnalysisOk,
 // TimeSeqError, MaxStoOk and s.DMOmbrel.RunFailed. A file that cannot be
 // opened, or a line that cannot be read, raises EngineFileError.
 void LoadAnalysisData(Session& s, AnalysisKind kind, UserMessages& messages,

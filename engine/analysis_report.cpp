@@ -45,14 +45,10 @@ std::string RowOpening(const AnalysisState& a, int k) {
     return row;
 }
 
-// Lines 1 to 10: titles, the input file and the first reservoir. The report
-// name is the input name with ".out"; FileName ends up naming the input
-// again with ".inp", which line 5 prints.
-std::string Header(Session& s, const std::string& secondLine, std::string& reportPath) {
-    TDMOmbrel& dm = s.DMOmbrel;
+// Lines 1 to 10: titles, the input file and the first reservoir.
+std::string Header(const Session& s, const std::string& secondLine) {
+    const TDMOmbrel& dm = s.DMOmbrel;
     const AnalysisState& a = s.Analysis;
-    reportPath = ReplaceExtension(dm.FileName, ".out");
-    dm.FileName = ReplaceExtension(reportPath, ".inp");
     std::string text;
     text += "THE RESULTS OF Tervala PROGRAM" + kBreak;
     text += secondLine + kBreak;
@@ -67,17 +63,12 @@ std::string Header(Session& s, const std::string& secondLine, std::string& repor
     return text;
 }
 
-// The prediction that may follow starts from the alpha function found.
-void HandAlphaToPrediction(Session& s) {
-    s.Values.MCoeff = s.Analysis.AlphaSlope;
-    s.Values.NValue = s.Analysis.AlphaIntercept;
-}
-
 std::string Footer(const Session& s, const std::string& ruler) {
     std::string text;
     text += ruler + kBreak;
-    text +=
-        "Stand. dev. of calc. from meas. runoff:" + F(StandardDeviation(s.Analysis), 8, 3) + kBreak;
+    const AnalysisState& a = s.Analysis;
+    text += "Stand. dev. of calc. from meas. runoff:" + F(StandardDeviation(a.Ssq, a.RowCount), 8, 3) +
+            kBreak;
     text += "Coefficient of explanation R square is:" + F(s.Values.Trend.RSquare, 8, 2) + kBreak;
     text += kBreak;
     return text;
@@ -85,20 +76,17 @@ std::string Footer(const Session& s, const std::string& ruler) {
 
 }  // namespace
 
-void WriteDischargeReport(Session& s) {
-    AnalysisState& a = s.Analysis;
-    std::string path;
-    std::string text = Header(s, "", path);
+void WriteDischargeReport(const Session& s) {
+    const AnalysisState& a = s.Analysis;
+    std::string text = Header(s, "");
     text += "REGRESSION: alpha = A * Discharge + C" + kBreak;
     text += "A =" + F(a.AlphaSlope, 7, 4) + "  C =" + F(a.AlphaIntercept, 8, 4) + kBreak;
-    HandAlphaToPrediction(s);
     text += kBreak;
     text += "RECONSTRUCTION:" + kBreak;
     const std::string ruler(75, '-');
     text += TableHeading(
         ruler, "Serial    Time    Rain +    Recharge   Runoff    Alpha    Runoff    Storage",
         " No.              irrig.     calc.     meas.     calc.    calc.");
-    a.Alpha[1] = 0;
     for (int k = 1; k <= a.RowCount; ++k) {
         std::string row = RowOpening(a, k);
         AppendReportField(row, a.RunMeas[k], 10, 2);
@@ -108,16 +96,14 @@ void WriteDischargeReport(Session& s) {
         text += row + kBreak;
     }
     text += Footer(s, ruler);
-    WriteReportFile(path, text);
+    WriteReportFile(ReplaceExtension(s.DMOmbrel.FileName, ".out"), text);
 }
 
-void WriteHeadReport(Session& s) {
-    AnalysisState& a = s.Analysis;
-    std::string path;
-    std::string text = Header(s, "Hydraulic Head simulation", path);
+void WriteHeadReport(const Session& s) {
+    const AnalysisState& a = s.Analysis;
+    std::string text = Header(s, "Hydraulic Head simulation");
     text += "REGRESSION: Alpha = B * Head + F" + kBreak;
     text += "B =" + F(a.AlphaSlope, 8, 4) + "  F =" + F(a.AlphaIntercept, 8, 4) + kBreak;
-    HandAlphaToPrediction(s);
     text += "Ht = Ht-1*exp(-Alpha*Dt) + Rech*{1-exp(-Alpha*Ts)}/0.8*Pd*Alpha" + kBreak;
     text +=
         "where Ts = timestep and Pd = drainable porosity fraction = " + F(a.PdFrac, 5, 3) + kBreak;
@@ -126,7 +112,6 @@ void WriteHeadReport(Session& s) {
     const std::string ruler(64, '-');
     text += TableHeading(ruler, "Serial    Time    Rain +   Recharge    Head      Alpha    Head ",
                          " No.              irrig.    calc.      meas.     calc.    calc.");
-    a.Alpha[1] = 0;
     for (int k = 1; k <= a.RowCount; ++k) {
         std::string row = RowOpening(a, k);
         AppendReportField(row, a.HeadMeas[k], 10, 2);
@@ -135,7 +120,7 @@ void WriteHeadReport(Session& s) {
         text += row + kBreak;
     }
     text += Footer(s, ruler);
-    WriteReportFile(path, text);
+    WriteReportFile(ReplaceExtension(s.DMOmbrel.FileName, ".out"), text);
 }
 
 }  // namespace tervala

@@ -9,12 +9,10 @@
 
 namespace tervala {
 
-// Each writes the report beside the input file named by s.DMOmbrel.FileName
-// and leaves FileName with the extension ".inp". They copy AlphaSlope and
-// AlphaIntercept into MCoeff and NValue, so that a following prediction
-// starts from the alpha function found, and set Alpha[1] to 0. Raise
-// EngineFileError when the report cannot be written.
-void WriteDischargeReport(Session& s);
-void WriteHeadReport(Session& s);
+// Each writes the report beside the input file named by s.DMOmbrel.FileName,
+// under its base name with ".out", and prints FileName as the input file
+// used. Raise EngineFileError when the report cannot be written.
+void WriteDischargeReport(const Session& s);
+void WriteHeadReport(const Session& s);
 
 }  // namespace tervala

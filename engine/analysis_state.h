@@ -11,6 +11,9 @@
 
 namespace tervala {
 
+// The two analyses: alpha calibrated against observed discharge or head.
+enum class AnalysisKind { Discharge, Head };
+
 // Rows an analysis can hold (the data set itself allows 1500).
 inline constexpr int kAnalysisCapacity = 1501;
 

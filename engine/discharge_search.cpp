@@ -1,6 +1,5 @@
 #include "engine/discharge_search.h"
 
-#include "engine/fit_statistics.h"
 #include "engine/reservoir_step.h"
 
 namespace tervala {
@@ -95,8 +94,6 @@ void SearchAlphaDischarge(Session& s, RunProgress& progress, const SearchOptions
     }
 
     ReconstructDischarge(s);
-    ComputeRSquare(s, a.RunMeas);
-    FitAlphaFunction(s, false);
 }
 
 }  // namespace tervala

@@ -37,8 +37,9 @@ SearchWinner SearchDischargeFast(const DischargeSearchData& data, const Discharg
                                  RunProgress& progress, int threads,
                                  VectorLevel vectors = VectorLevel::Best);
 
-// Search, reconstruction, statistics and alpha regression; a search stopped
-// on request sets s.Flags.RunStopped and does nothing more.
+// The search and the reconstruction with the coefficients found (Ssq and
+// SumMeas for the statistics); a search stopped on request sets
+// s.Flags.RunStopped and does nothing more.
 void SearchAlphaDischarge(Session& s, RunProgress& progress, const SearchOptions& options);
 
 }  // namespace tervala

@@ -51,23 +51,22 @@ double Peak(const DataArrayR& series, int rows) {
 // What the engine found, from the state a good run leaves.
 void KeepFindings(const Session& s, FieldRunResult& r) {
     const AnalysisState& a = s.Analysis;
-    switch (r.Job) {
-        case FieldJob::DischargeAnalysis:
+    if (!r.Job) return;
+    switch (*r.Job) {
+        case DataMode::DischargeAnalysis:
             r.A = a.AlphaSlope;
             r.C = a.AlphaIntercept;
             r.RSquare = s.Values.Trend.RSquare;
             break;
-        case FieldJob::HeadAnalysis:
+        case DataMode::HeadAnalysis:
             r.B = a.AlphaSlope;
             r.F = a.AlphaIntercept;
             r.PorosityFactor = a.PdFrac;
             r.RSquare = s.Values.Trend.RSquare;
             break;
-        case FieldJob::Prediction:
+        case DataMode::Prediction:
             r.PeakDischarge = Peak(s.Prediction.RunPred, s.Prediction.PredRowCount);
             r.PeakHead = Peak(s.Prediction.HeadPred, s.Prediction.PredRowCount);
-            break;
-        case FieldJob::Unknown:
             break;
     }
 }
@@ -113,14 +112,14 @@ FieldRunStatus Run(const std::string& argument, const SearchOptions& options,
         dm.DischargeMode = false;
         dm.HeadMode = true;
         dm.PredictionMode = false;
-        r.Job = FieldJob::HeadAnalysis;
+        r.Job = DataMode::HeadAnalysis;
     } else if (tag == kDischargeTag) {
-        r.Job = FieldJob::DischargeAnalysis;
+        r.Job = DataMode::DischargeAnalysis;
     } else {
-        r.Job = FieldJob::Prediction;  // the reader refuses a file of no mode
+        r.Job = DataMode::Prediction;  // the reader refuses a file of no mode
     }
 
-    if (diagnosis && diagnosis->RefusePrediction && r.Job == FieldJob::Prediction) {
+    if (diagnosis && diagnosis->RefusePrediction && r.Job == DataMode::Prediction) {
         messages.ShowMessage("The file \"" + path +
                              "\" is the input of a prediction, which has no fit to diagnose: "
                              "fit diagnostics need a discharge or head analysis.");
@@ -133,21 +132,20 @@ FieldRunStatus Run(const std::string& argument, const SearchOptions& options,
     RunVerdict verdict = RunVerdict::Refused;
     try {
         SilentProgress progress;
-        s.Flags.CheckOnly = true;
         const RunOutcome outcome = RunSelectedMode(s, messages, progress, RunPause{}, options);
         verdict = JudgeRun(s, outcome);
     } catch (const EngineFileError& e) {
         messages.ShowMessage(e.what());
         return FieldRunStatus::FileOrUsage;
     }
-    r.Rows = r.Job == FieldJob::Prediction ? s.Prediction.PredRowCount : s.Analysis.RowCount;
+    r.Rows = r.Job == DataMode::Prediction ? s.Prediction.PredRowCount : s.Analysis.RowCount;
     if (verdict != RunVerdict::Good) return FieldRunStatus::Refused;
     KeepFindings(s, r);
     r.ReportFile = ReplaceExtension(dm.FileName, ".out");
-    if (diagnosis && r.Job != FieldJob::Prediction) {
+    if (diagnosis && r.Job != DataMode::Prediction) {
         r.Diagnosis = DiagnoseFit(
             CaptureAnalysisFit(
-                s, r.Job == FieldJob::HeadAnalysis ? AnalysisKind::Head : AnalysisKind::Discharge),
+                s, r.Job == DataMode::HeadAnalysis ? AnalysisKind::Head : AnalysisKind::Discharge),
             *diagnosis);
     }
     return FieldRunStatus::Done;

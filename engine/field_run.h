@@ -15,6 +15,7 @@
 
 #include "engine/analysis.h"
 #include "engine/fit_diagnosis.h"
+#include "model/data_set.h"
 #include "model/messages.h"
 
 namespace tervala {
@@ -26,13 +27,11 @@ enum class FieldRunStatus {
     FileOrUsage = 2,  // a file could not be opened, read or written
 };
 
-enum class FieldJob { Unknown, DischargeAnalysis, HeadAnalysis, Prediction };
-
 struct FieldRunResult {
     std::string File;        // the input file as given
     std::string ReportFile;  // the report written (Done only)
     FieldRunStatus Status = FieldRunStatus::FileOrUsage;
-    FieldJob Job = FieldJob::Unknown;
+    std::optional<DataMode> Job;  // the mode the file names, once it was read
     std::optional<int> Rows;            // data rows the engine read
     std::vector<std::string> Messages;  // every message of the run, in order
 

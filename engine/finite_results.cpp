@@ -28,23 +28,24 @@ bool RowsFinite(std::initializer_list<const DataArrayR*> series, int n) {
 
 }  // namespace
 
-bool AnalysisDataFinite(const AnalysisState& a, bool headAnalysis) {
+bool AnalysisDataFinite(const AnalysisState& a, AnalysisKind kind) {
     const ReservoirSeries& r = a.Reservoir;
     return Finite({a.MaxSto, a.IniSto, a.MaxEsc}) &&
            RowsFinite({&r.Time, &r.Rain, &r.Esc, &r.EscToRain, &r.Rech,
-                       headAnalysis ? &a.HeadMeas : &a.RunMeas},
+                       kind == AnalysisKind::Head ? &a.HeadMeas : &a.RunMeas},
                       a.RowCount);
 }
 
-bool AnalysisResultsFinite(const Session& s, bool headAnalysis) {
+bool AnalysisResultsFinite(const Session& s, AnalysisKind kind) {
     const AnalysisState& a = s.Analysis;
     const TrendResults& t = s.Values.Trend;
     // The head report has no storage column.
-    const bool rowsFinite = headAnalysis
+    const bool rowsFinite = kind == AnalysisKind::Head
                                 ? RowsFinite({&a.Alpha, &a.HeadCalc}, a.RowCount)
                                 : RowsFinite({&a.Alpha, &a.RunCalc, &a.Storage}, a.RowCount);
-    return AnalysisDataFinite(a, headAnalysis) && rowsFinite &&
-           Finite({a.AlphaSlope, a.AlphaIntercept, a.PdFrac, StandardDeviation(a), t.RSquare,
+    return AnalysisDataFinite(a, kind) && rowsFinite &&
+           Finite({a.AlphaSlope, a.AlphaIntercept, a.PdFrac, StandardDeviation(a.Ssq, a.RowCount),
+                   t.RSquare,
                    a.AlphaLinA, a.AlphaLinC, t.TrendA, t.TrendB, t.TrendC, a.AlphaQuadA,
                    a.AlphaQuadB, a.AlphaQuadC});
 }

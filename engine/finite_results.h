@@ -15,9 +15,9 @@ inline constexpr const char* kNotFiniteText =
 
 // Whether the time, rain, escape rates, recharge and observed values of an
 // analysis just loaded are all finite (rows 1..RowCount).
-bool AnalysisDataFinite(const AnalysisState& a, bool headAnalysis);
+bool AnalysisDataFinite(const AnalysisState& a, AnalysisKind kind);
 // Whether everything the analysis report and fit file print is finite.
-bool AnalysisResultsFinite(const Session& s, bool headAnalysis);
+bool AnalysisResultsFinite(const Session& s, AnalysisKind kind);
 // Whether everything the prediction report prints is finite.
 bool PredictionResultsFinite(const Session& s);
 

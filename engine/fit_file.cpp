@@ -7,7 +7,8 @@
 
 namespace tervala {
 
-void WriteFitFile(const Session& s, bool headAnalysis) {
+void WriteFitFile(const Session& s, AnalysisKind kind) {
+    const bool headAnalysis = kind == AnalysisKind::Head;
     const AnalysisState& a = s.Analysis;
     const TrendResults& t = s.Values.Trend;
     const std::string br = kReportLineBreak;

@@ -10,6 +10,6 @@ namespace tervala {
 
 // Writes the fit file beside the input file named by s.DMOmbrel.FileName.
 // Raises EngineFileError when it cannot be written.
-void WriteFitFile(const Session& s, bool headAnalysis);
+void WriteFitFile(const Session& s, AnalysisKind kind);
 
 }  // namespace tervala

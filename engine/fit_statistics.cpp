@@ -37,108 +37,63 @@ QuadraticFit FitQuadratic(const RegressionSums& s) {
     return f;
 }
 
-void FitTrend(Session& s) {
-    AnalysisState& a = s.Analysis;
-    TrendResults& t = s.Values.Trend;
-    const int n = a.RowCount;
-    const DataArrayR& rech = a.Reservoir.Rech;
-
+TrendFit FitTrend(const DataArrayR& recharge, const DataArrayR& observed, int n) {
     int withoutRecharge = 0;
-    for (int k = 1; k <= n; ++k) {
-        if (rech[k] < kNoRecharge) ++withoutRecharge;
-    }
-    const DataArrayR* observed = nullptr;
-    if (s.DMOmbrel.ModeTag == " Dis") observed = &a.RunMeas;
-    if (s.DMOmbrel.ModeTag == " Hyd") observed = &a.HeadMeas;
     RegressionSums sums;
-    if (observed != nullptr) {
-        for (int k = 1; k <= n; ++k) sums.Add(rech[k], (*observed)[k]);
+    for (int k = 1; k <= n; ++k) {
+        if (recharge[k] < kNoRecharge) ++withoutRecharge;
+        sums.Add(recharge[k], observed[k]);
     }
-    sums.n = n;  // with any other mode tag every sum stays 0
-
-    t.TrendValid = true;
+    TrendFit trend;
     // Too many dry rows, or no recharge at all: the trend says nothing.
-    if (sums.Sx == 0 || withoutRecharge > n / 20) {
-        t.TrendValid = false;
-        return;
-    }
     // All recharges equal: no line can be fitted through them.
-    if (sums.Cxx() == 0) {
-        t.TrendValid = false;
-        return;
-    }
-    const LinearFit line = FitLinear(sums);
-    a.AlphaSlope = line.L1;
-    a.AlphaIntercept = line.L0;
-    if (n <= 2) return;
+    if (sums.Sx == 0 || withoutRecharge > n / 20 || sums.Cxx() == 0) return trend;
+    trend.Fit.Line = FitLinear(sums);
+    trend.Valid = true;
+    if (n <= 2) return trend;
     if (sums.D() == 0) {
-        t.TrendValid = false;
-        return;
+        trend.Valid = false;
+        return trend;
     }
-    const QuadraticFit parabola = FitQuadratic(sums);
-    t.TrendA = parabola.Q2;
-    t.TrendB = parabola.Q1;
-    t.TrendC = parabola.Q0;
+    trend.Fit.Parabola = FitQuadratic(sums);
+    return trend;
 }
 
-void WarnAboutInconsistentTrend(Session& s, UserMessages& messages) {
-    const AnalysisState& a = s.Analysis;
-    const TrendResults& t = s.Values.Trend;
-    const int n = a.RowCount;
+bool TrendInconsistent(const DataArrayR& rain, int n, const TrendResults& t) {
     double rainMin = 1000000, rainMax = 0;
     for (int k = 1; k <= n; ++k) {
-        const double rain = a.Reservoir.Rain[k];
-        if (rain < rainMin) rainMin = rain;
-        if (rain > rainMax) rainMax = rain;
+        if (rain[k] < rainMin) rainMin = rain[k];
+        if (rain[k] > rainMax) rainMax = rain[k];
     }
     const double w = rainMax - rainMin;
     // A straight trend has no turning point and so nothing to warn about.
-    if (!t.TrendValid || t.TrendA == 0) return;
+    if (!t.TrendValid || t.TrendA == 0) return false;
     const double v = -0.5 * t.TrendB / t.TrendA;
-    if (!(rainMin + 0.2 * w < v && rainMax - 0.2 * w > v)) return;
-    if (s.DMOmbrel.ModeTag == " Dis") {
-        messages.ShowMessage(
-            "The quadratic trend of the relation between rainfall and runoff data shows an "
-            "inconsistency, see the. output graphics. The model may not fit perfectly.");
-    } else if (s.DMOmbrel.ModeTag == " Hyd") {
-        messages.ShowMessage(
-            "The quadratic trend of the relation between rainfall and hydr. head data shows an "
-            "inconsistency, see the. output graphics. The model may not fit perfectly.");
-    }
+    return rainMin + 0.2 * w < v && rainMax - 0.2 * w > v;
 }
 
-void ComputeRSquare(Session& s, const DataArrayR& observed) {
-    const AnalysisState& a = s.Analysis;
-    const int n = a.RowCount;
+double CoefficientOfExplanation(const DataArrayR& observed, int n, double sumMeas, double ssq) {
     // Row 1 is not summed, but the divisor is the number of rows.
-    const double mean = a.SumMeas / n;
+    const double mean = sumMeas / n;
     double sst = 0;
     for (int k = 1; k <= n; ++k) sst += (observed[k] - mean) * (observed[k] - mean);
-    double r2 = sst == 0 ? 0.01 : 1 - 0.5 * a.Ssq / sst;
+    double r2 = sst == 0 ? 0.01 : 1 - 0.5 * ssq / sst;
     if (!(r2 > 0)) r2 = 0.01;
     if (r2 > 0.99) r2 = 0.99;
-    s.Values.Trend.RSquare = r2;
+    return r2;
 }
 
-double StandardDeviation(const AnalysisState& a) { return std::sqrt(a.Ssq / (a.RowCount - 1)); }
+double StandardDeviation(double ssq, int n) { return std::sqrt(ssq / (n - 1)); }
 
-void FitAlphaFunction(Session& s, bool headAnalysis) {
-    AnalysisState& a = s.Analysis;
-    const int n = a.RowCount;
-    if (headAnalysis) {
-        for (int k = 1; k <= n; ++k) a.RunMeas[k] = a.HeadMeas[k] / 1000;
-    }
+Regression FitAlphaFunction(const DataArrayR& observed, const DataArrayR& alpha, int n) {
     RegressionSums sums;
-    for (int k = 1; k <= n; ++k) sums.Add(a.RunMeas[k], a.Alpha[k]);
-    if (n <= 0 || sums.Cxx() == 0) return;
-    const LinearFit line = FitLinear(sums);
-    a.AlphaLinA = line.L1;
-    a.AlphaLinC = line.L0;
-    if (n < 3 || sums.D() == 0) return;
-    const QuadraticFit parabola = FitQuadratic(sums);
-    a.AlphaQuadA = parabola.Q2;
-    a.AlphaQuadB = parabola.Q1;
-    a.AlphaQuadC = parabola.Q0;
+    for (int k = 1; k <= n; ++k) sums.Add(observed[k], alpha[k]);
+    Regression fit;
+    if (n <= 0 || sums.Cxx() == 0) return fit;
+    fit.Line = FitLinear(sums);
+    if (n < 3 || sums.D() == 0) return fit;
+    fit.Parabola = FitQuadratic(sums);
+    return fit;
 }
 
 }  // namespace tervala

@@ -1,11 +1,15 @@
 // Regressions and goodness of fit of an analysis: the trend of the observed
 // discharge (mm per time unit) or head on the recharge (mm per step), the
 // coefficient of explanation of the reconstruction, and the regression of
-// alpha (per time unit) on the observed value.
+// alpha (per time unit) on the observed value. Each takes series of rows
+// 1..n (index 0 unused) and returns what it found; the analysis driver
+// stores it.
 #pragma once
 
-#include "engine/session.h"
-#include "model/messages.h"
+#include <optional>
+
+#include "model/data_set.h"
+#include "model/program_values.h"
 
 namespace tervala {
 
@@ -33,30 +37,42 @@ struct QuadraticFit {
     double Q2 = 0, Q1 = 0, Q0 = 0;  // y = Q2 * x * x + Q1 * x + Q0
 };
 
+// What a regression could fit: nothing, the line, or the line and the parabola.
+struct Regression {
+    std::optional<LinearFit> Line;
+    std::optional<QuadraticFit> Parabola;
+};
+
 // Callers check Cxx() (linear) and D() (quadratic) for zero first.
 LinearFit FitLinear(const RegressionSums& s);
 QuadraticFit FitQuadratic(const RegressionSums& s);
 
-// Trend of the observed values on the recharge (" Dis": discharge, " Hyd":
-// head, by the data set's ModeTag). Sets TrendValid; its linear coefficients
-// become the provisional AlphaSlope and AlphaIntercept, its quadratic ones
-// TrendA, TrendB, TrendC. No trend is fitted when more than one row in twenty
-// has no recharge, when the recharge sums to 0 or when all recharges are equal.
-void FitTrend(Session& s);
+// The trend of the observed values on the recharge. Valid tells whether
+// the trend is to be drawn. Its line gives the provisional alpha function,
+// its parabola the quadratic trend; what was not fitted keeps the values
+// held before. No trend is fitted when more than one row in twenty has no
+// recharge, when the recharge sums to 0 or when all recharges are equal; two
+// rows or fewer fit the line only.
+struct TrendFit {
+    bool Valid = false;
+    Regression Fit;
+};
+TrendFit FitTrend(const DataArrayR& recharge, const DataArrayR& observed, int n);
 
-// Warns when the turning point of the fitted parabola lies well inside the
-// range of the rain: the model may not fit perfectly.
-void WarnAboutInconsistentTrend(Session& s, UserMessages& messages);
+// True when the turning point of the trend's parabola lies well inside the
+// range of the rain: the model may not fit perfectly, and the user is warned.
+bool TrendInconsistent(const DataArrayR& rain, int n, const TrendResults& trend);
 
-// Coefficient of explanation of the reconstruction, kept between 0.01 and 0.99.
-void ComputeRSquare(Session& s, const DataArrayR& observed);
+// Coefficient of explanation of a reconstruction whose squared deviations
+// sum to `ssq`, with `sumMeas` the sum of the observed values of rows 2..n;
+// kept between 0.01 and 0.99.
+double CoefficientOfExplanation(const DataArrayR& observed, int n, double sumMeas, double ssq);
 
-// Standard deviation of the calculated from the observed values.
-double StandardDeviation(const AnalysisState& a);
+// Standard deviation of the calculated from the observed values of n rows.
+double StandardDeviation(double ssq, int n);
 
-// Regression of the rows' alpha on the observed value. A head analysis first
-// replaces RunMeas by head / 1000 and fits against that. Coefficients that
-// cannot be fitted keep their previous values.
-void FitAlphaFunction(Session& s, bool headAnalysis);
+// Regression of the rows' alpha on the observed value; fewer than 3 rows
+// fit the line only.
+Regression FitAlphaFunction(const DataArrayR& observed, const DataArrayR& alpha, int n);
 
 }  // namespace tervala

@@ -1,6 +1,7 @@
 #include "engine/head_search.h"
 
-#include "engine/fit_statistics.h"
+#include <cmath>
+
 #include "engine/reservoir_step.h"
 
 namespace tervala {
@@ -104,8 +105,6 @@ void SearchAlphaHead(Session& s, RunProgress& progress, const SearchOptions& opt
     }
 
     ReconstructHead(s);
-    ComputeRSquare(s, a.HeadMeas);
-    FitAlphaFunction(s, true);
 }
 
 }  // namespace tervala

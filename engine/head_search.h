@@ -37,8 +37,9 @@ SearchWinner SearchHeadPlain(const HeadSearchData& data, const HeadGrid& grid,
 SearchWinner SearchHeadFast(const HeadSearchData& data, const HeadGrid& grid, RunProgress& progress,
                             int threads, VectorLevel vectors = VectorLevel::Best);
 
-// Search, reconstruction, statistics and alpha regression; a search stopped
-// on request sets s.Flags.RunStopped and does nothing more.
+// The search and the reconstruction with the coefficients and porosity
+// found (Ssq and SumMeas for the statistics); a search stopped on request
+// sets s.Flags.RunStopped and does nothing more.
 void SearchAlphaHead(Session& s, RunProgress& progress, const SearchOptions& options);
 
 }  // namespace tervala

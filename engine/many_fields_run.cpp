@@ -14,16 +14,15 @@ namespace tervala {
 
 namespace {
 
-std::string JobText(FieldJob job) {
-    switch (job) {
-        case FieldJob::DischargeAnalysis:
+std::string JobText(const std::optional<DataMode>& job) {
+    if (!job) return {};
+    switch (*job) {
+        case DataMode::DischargeAnalysis:
             return "discharge analysis";
-        case FieldJob::HeadAnalysis:
+        case DataMode::HeadAnalysis:
             return "head analysis";
-        case FieldJob::Prediction:
+        case DataMode::Prediction:
             return "prediction";
-        case FieldJob::Unknown:
-            break;
     }
     return {};
 }

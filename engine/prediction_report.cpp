@@ -57,28 +57,13 @@ LineSet PredictionReportLines(const Session& s, const std::string& inputFileName
     return lines;
 }
 
-void WritePredictionReport(Session& s) {
-    TDMOmbrel& dm = s.DMOmbrel;
-    // As the analysis reports: the report takes the input's base name, and
-    // the input is named with ".inp" in line 5 and in FileName afterwards,
-    // also when the report could not be written.
-    const std::string reportName = ReplaceExtension(dm.FileName, ".out");
-    const std::string inputName = ReplaceExtension(reportName, ".inp");
-
+void WritePredictionReport(const Session& s) {
     std::string text;
-    for (const std::string& line : PredictionReportLines(s, inputName)) {
+    for (const std::string& line : PredictionReportLines(s, s.DMOmbrel.FileName)) {
         text += line;
         text += kReportLineBreak;
     }
-
-    dm.FileName = reportName;
-    try {
-        WriteReportFile(reportName, text);
-    } catch (...) {
-        dm.FileName = inputName;
-        throw;
-    }
-    dm.FileName = inputName;
+    WriteReportFile(ReplaceExtension(s.DMOmbrel.FileName, ".out"), text);
 }
 
 }  // namespace tervala

@@ -17,10 +17,9 @@ namespace tervala {
 LineSet PredictionReportLines(const Session& s, const std::string& inputFileName);
 
 // Writes the report to s.DMOmbrel.FileName with the extension ".out", each
-// line ended by the platform's line break, replacing an older report. While
-// the report is written FileName names it; afterwards FileName names the
-// input file with the extension ".inp", the name line 5 prints. Raises
-// EngineFileError when the file cannot be written.
-void WritePredictionReport(Session& s);
+// line ended by the platform's line break, replacing an older report; line 5
+// prints FileName as the input file used. Raises EngineFileError when the
+// file cannot be written.
+void WritePredictionReport(const Session& s);
 
 }  // namespace tervala

@@ -3,6 +3,7 @@
 #include "engine/prediction_loading.h"
 #include "engine/prediction_report.h"
 #include "engine/prediction_series.h"
+#include "model/input_file.h"
 
 namespace tervala {
 
@@ -15,6 +16,10 @@ void RunPrediction(Session& s, UserMessages& messages) {
         messages.ShowMessage(kNotFiniteText);
         return;
     }
+    // As after an analysis: the report names the input file used with its
+    // usual extension, and so does FileName, also when the report cannot be
+    // written.
+    s.DMOmbrel.FileName = ReplaceExtension(s.DMOmbrel.FileName, ".inp");
     try {
         WritePredictionReport(s);
     } catch (...) {

@@ -17,16 +17,16 @@ RunOutcome RunSelectedMode(Session& s, UserMessages& messages, RunProgress& prog
     if (dm.DischargeMode) {
         RunDischargeAnalysis(s, messages, progress, options);
         if (!f.AnalysisOk || f.RunStopped) return outcome;
-        outcome.RadioButton4Caption = "Watertable in time";
+        outcome.Report = DataMode::DischargeAnalysis;
     }
     if (dm.HeadMode) {
         RunHeadAnalysis(s, messages, progress, options);
         if (!f.AnalysisOk || f.RunStopped) return outcome;
-        outcome.RadioButton4Caption = "Discharge in time";
+        outcome.Report = DataMode::HeadAnalysis;
     }
     if (dm.PredictionMode) {
         f.MaxStoOk = true;
-        outcome.RadioButton4Caption = "Watertable in time";
+        outcome.Report = DataMode::Prediction;
         RunPrediction(s, messages);
         f.AnalysisOk = !(f.PredTimeError || f.PredNoData);
         if (!f.AnalysisOk) return outcome;

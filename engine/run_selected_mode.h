@@ -21,12 +21,15 @@ struct RunOutcome {
     // The run stopped on a data error or was not good; the window then keeps
     // the Input tab.
     bool RunCancelled = false;
-    // The caption the graph choice RadioButton4 takes, when a run set one.
-    std::optional<std::string> RadioButton4Caption;
+    // The kind of report the run writes, once an analysis has passed its
+    // checks and from the start of a prediction: the graph choices of the
+    // window follow it.
+    std::optional<DataMode> Report;
 };
 
 // Runs the mode the flags select: discharge analysis, head analysis,
-// prediction, in that order, each set flag its mode. Reports through
+// prediction, in that order, each set flag its mode. Each analysis checks its
+// input file in a pass of its own first (s.Flags.CheckOnly). Reports through
 // s.Flags, s.DMOmbrel.RunFailed and the outcome. Files the engine cannot read
 // or write raise EngineFileError. A search that `progress` asks to stop ends
 // the run at once, with s.Flags.RunStopped set and no report written.

@@ -18,6 +18,10 @@ using DataArrayI = std::vector<int32_t>;  // growable 32-bit integers
 using LineSet = std::vector<std::string>; // growable strings
 using RemoveSet = std::vector<uint8_t>;   // growable one-byte booleans
 
+// What a data set is for: the analysis or prediction it is saved and run for,
+// and so the kind of report its run writes.
+enum class DataMode { DischargeAnalysis, HeadAnalysis, Prediction };
+
 // Mode tags: the first four characters of line 2 of an input file.
 inline constexpr const char* kDischargeTag = " Dis";
 inline constexpr const char* kHeadTag = " Hyd";

@@ -4,7 +4,7 @@
 // the progress lines are painted as they come; meanwhile the window takes no
 // other command. Ending the program during the run stops the search and
 // leaves the report unwritten.
-#include <QAbstractButton>
+#include <QRadioButton>
 #include <QAction>
 #include <QComboBox>
 #include <QEventLoop>
@@ -254,17 +254,17 @@ void TRainForm::InputSaveActionExecute() {
         AddWaitLine(" Saving data .....");
         PauseForReading(500);
         AddWaitLine(" Progress 10% ....");
-        session_->Flags.CheckOnly = true;
         if (!programEnding_) outcome = RunSelectedModeOffThread(failure);
         runActive_ = false;
     }
     // The user ended the program meanwhile: whatever the run did not finish
     // stays unwritten, and nothing more is shown.
     if (programEnding_) return;
-    if (outcome.RadioButton4Caption) {
-        // The graph choice of the Graphics tab names what the report allows.
-        if (auto* choice = findChild<QAbstractButton*>("RadioButton4"))
-            choice->setText(QString::fromStdString(*outcome.RadioButton4Caption));
+    if (outcome.Report) {
+        // The graph choice of the Graphics tab names what the report allows:
+        // a head analysis gives discharge, the others a water table.
+        RadioButton4->setText(*outcome.Report == DataMode::HeadAnalysis ? "Discharge in time"
+                                                                       : "Watertable in time");
     }
     RunCancelled = outcome.RunCancelled;
 

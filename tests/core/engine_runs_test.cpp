@@ -44,7 +44,6 @@ struct EngineRun {
             std::tuple{tag, tag == kDischargeTag, tag == kHeadTag, tag == kPredictionTag};
         if (prepare) prepare(s);
         m.messages.clear();
-        s.Flags.CheckOnly = true;
         progress.stopAfter = stopAfter;
         SearchOptions options;
         options.referenceLoop = referenceLoop;
@@ -116,9 +115,11 @@ TEST(EngineRun, GoldenCasesGiveTheirReportsAndFitFilesByteForByte) {
                            : searchLines;
             EXPECT_EQ(
                 (std::tuple{r.s.DMOmbrel.FileName, r.progress.lines, r.pauses,
-                            r.outcome.RadioButton4Caption}),
+                            r.outcome.Report}),
                 (std::tuple{r.input, lines, std::vector<int>(prediction ? 2 : 1, 500),
-                            r.s.DMOmbrel.HeadMode ? "Discharge in time" : "Watertable in time"}));
+                            prediction               ? DataMode::Prediction
+                            : r.s.DMOmbrel.HeadMode ? DataMode::HeadAnalysis
+                                                    : DataMode::DischargeAnalysis}));
             if (prediction) continue;
             // A prediction that follows starts from the alpha function found.
             EXPECT_EQ((std::tuple{r.s.Values.MCoeff, r.s.Values.NValue, r.progress.rowCount}),
@@ -229,7 +230,7 @@ TEST(EngineRun, AStoppedRunWritesNoReport) {
                                             {"head3", false, 0u}}) {
         EngineRun r(DataFile(std::string("golden/") + golden + ".inp", "x"), {}, reference, after);
         EXPECT_EQ(
-            (std::tuple{r.s.Flags.RunStopped, r.verdict, r.outcome.RadioButton4Caption.has_value(),
+            (std::tuple{r.s.Flags.RunStopped, r.verdict, r.outcome.Report.has_value(),
                         r.pauses.size(), r.progress.lines.size(), r.m.messages.size(), r.Report()}),
             (std::tuple{true, RunVerdict::Stopped, false, 0u, size_t{after}, 0u, "older report\n"}))
             << golden << reference;

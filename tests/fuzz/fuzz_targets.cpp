@@ -166,7 +166,7 @@ void SmallRun(Input text) {
     oneThread.threads = 1;
     const FieldRunResult r = RunFieldFile(File("run.inp", text), oneThread, m);
     if (r.Status != FieldRunStatus::Done) return;
-    const bool prediction = r.Job == FieldJob::Prediction;
+    const bool prediction = r.Job == DataMode::Prediction;
     for (const char* written : {"run.out", prediction ? "run.out" : "run.dat"}) {
         const std::string t = ReadBytes(File(written, "", false));
         const size_t name = t.find("Name of input file used:");  // titles above hold any word
@@ -175,7 +175,7 @@ void SmallRun(Input text) {
     }
     TDMOmbrel shown;
     shown.LastFileName = r.ReportFile;
-    const char* tag = prediction ? "PRED" : r.Job == FieldJob::HeadAnalysis ? "RECO" : "----";
+    const char* tag = prediction ? "PRED" : r.Job == DataMode::HeadAnalysis ? "RECO" : "----";
     Require(
         LoadReport(shown, r.ReportFile, m) && ProbeGraphReport(shown, m) && shown.GraphTag == tag,
         "the report offers the graphs of its run");
