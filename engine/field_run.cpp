@@ -104,20 +104,11 @@ FieldRunStatus Run(const std::string& argument, const SearchOptions& options,
     dm.FileName = path;
     if (!ReadInputFile(dm, s.Values, messages, false).ok) return FieldRunStatus::FileOrUsage;
 
-    const std::string tag = ModeTagOfFile(path);
-    if (tag == kHeadTag) {
-        // The reader made a prediction of it; the batch command runs the
-        // head analysis the file was saved for.
-        dm.ModeTag = kHeadTag;
-        dm.DischargeMode = false;
-        dm.HeadMode = true;
-        dm.PredictionMode = false;
-        r.Job = DataMode::HeadAnalysis;
-    } else if (tag == kDischargeTag) {
-        r.Job = DataMode::DischargeAnalysis;
-    } else {
-        r.Job = DataMode::Prediction;  // the reader refuses a file of no mode
-    }
+    // The reader takes a file of the three modes only, and makes a prediction
+    // of a head-analysis file; the batch command runs the head analysis the
+    // file was saved for.
+    r.Job = ModeOfTag(ModeTagOfFile(path));
+    if (r.Job == DataMode::HeadAnalysis) dm.SetMode(DataMode::HeadAnalysis);
 
     if (diagnosis && diagnosis->RefusePrediction && r.Job == DataMode::Prediction) {
         messages.ShowMessage("The file \"" + path +

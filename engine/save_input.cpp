@@ -14,11 +14,11 @@ void AtLeast(Series& series, size_t n) {
     if (series.size() < n) series.resize(n);
 }
 
-// The series of the observed value in the mode of the data set; the first
-// mode flag that is set wins, as in the writer.
+// The series of the observed value in the mode of the data set.
 const DataArrayR* ObservedSeries(const TDMOmbrel& dm) {
-    if (dm.DischargeMode) return &dm.DischData;
-    if (dm.HeadMode) return &dm.HeadData;
+    const std::optional<DataMode> mode = dm.Mode();
+    if (mode == DataMode::DischargeAnalysis) return &dm.DischData;
+    if (mode == DataMode::HeadAnalysis) return &dm.HeadData;
     return nullptr;
 }
 
@@ -167,6 +167,10 @@ SaveOutcome SaveInputData(Session& s, const SaveRequest& request, UserMessages& 
         outcome.Result = SaveResult::FieldNotNumber;
         return outcome;
     }
+    // The file is headed by the mode the grid was filled in: a head report
+    // opened meanwhile leaves its tag behind, and a discharge table headed as
+    // a head analysis would open again as a prediction.
+    if (const std::optional<DataMode> mode = dm.Mode()) dm.ModeTag = ModeTagOf(*mode);
     // The engine reads the file just written; when it could not be written an
     // older file of the same name must not be run instead.
     if (!WriteInputFile(dm, s.Values, messages)) {

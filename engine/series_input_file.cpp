@@ -7,10 +7,7 @@ namespace tervala {
 
 void PutSeriesIntoDataSet(TDMOmbrel& dm, const ImportedSeries& series, SeriesJob job) {
     const bool analysis = job == SeriesJob::Analysis;
-    dm.DischargeMode = analysis;
-    dm.HeadMode = false;
-    dm.PredictionMode = !analysis;
-    dm.ModeTag = analysis ? kDischargeTag : kPredictionTag;
+    dm.SetMode(analysis ? DataMode::DischargeAnalysis : DataMode::Prediction);
     const int n = series.Rows();
     dm.NrOfData = n;
     const size_t size = static_cast<size_t>(n) + 1;

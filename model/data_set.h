@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,10 @@ inline constexpr const char* kDischargeTag = " Dis";
 inline constexpr const char* kHeadTag = " Hyd";
 inline constexpr const char* kPredictionTag = " Pre";
 inline constexpr const char* kLinearAlphaTag = " Lin";
+
+// The tag of a mode, and the mode a tag names (nothing for any other text).
+const char* ModeTagOf(DataMode mode);
+std::optional<DataMode> ModeOfTag(const std::string& tag);
 
 // Limits of the number of data points the user may set in the grid.
 inline constexpr int kMinNrOfData = 12;
@@ -83,6 +88,13 @@ public:
     bool AlphaMissing = false;
     bool ParFileRead = false;
     std::string ParFileName;
+
+    // Puts the data set in `mode`: its one mode flag set, the other two
+    // cleared, and the tag that names the mode in the input file.
+    void SetMode(DataMode mode);
+    // The mode the flags name (the first flag set, in the order above), or
+    // nothing when none is set.
+    std::optional<DataMode> Mode() const;
 
     LineSet OutputLines;
     int OutputLineCount = 0;

@@ -41,9 +41,7 @@ bool ProbeGraphReport(TDMOmbrel& data, UserMessages& messages) {
     data.GraphTag = tag;
     if (prediction) {
         data.GraphTag = "PRED";
-        data.DischargeMode = false;
-        data.HeadMode = false;
-        data.PredictionMode = true;
+        data.SetMode(DataMode::Prediction);
     }
     return true;
 }

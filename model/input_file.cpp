@@ -54,11 +54,12 @@ std::optional<std::string> InputFileText(const TDMOmbrel& dm, const ProgramValue
         t += kEol;
     };
     line(" Input data for Tervala program");
-    if (dm.ModeTag == kDischargeTag) {
+    const std::optional<DataMode> mode = ModeOfTag(dm.ModeTag);
+    if (mode == DataMode::DischargeAnalysis) {
         line(" Discharge analysis and reconstruction");
-    } else if (dm.ModeTag == kHeadTag) {
+    } else if (mode == DataMode::HeadAnalysis) {
         line(" Hydraulic head analysis and reconstruction");
-    } else if (dm.ModeTag == kPredictionTag) {
+    } else if (mode == DataMode::Prediction) {
         line(" Prediction of drainage");
     }
     line("");
@@ -158,7 +159,8 @@ class InputReader {
   private:
     // Everything after line 2; false when a number is corrupt.
     bool ReadHeaderAndRows() {
-        dm_.PredictionMode = dm_.ModeTag == kPredictionTag;
+        const DataMode mode = *ModeOfTag(dm_.ModeTag);  // Read() takes the three tags only
+        dm_.SetMode(mode);
         file_.SkipLine();
         dm_.Title1 = file_.ReadLine();
         dm_.Title2 = file_.ReadLine();
@@ -169,26 +171,17 @@ class InputReader {
         }
 
         warned_ = false;
-        if (dm_.ModeTag == kDischargeTag) {
-            dm_.DischargeMode = true;
-            dm_.HeadMode = false;
-            dm_.PredictionMode = false;
+        if (mode == DataMode::DischargeAnalysis) {
             file_.SkipLines(4);
             if (!AnalysisRows(dm_.DischData)) return false;
-        } else if (dm_.ModeTag == kHeadTag) {
-            dm_.DischargeMode = false;
-            dm_.HeadMode = true;
-            dm_.PredictionMode = false;
+        } else if (mode == DataMode::HeadAnalysis) {
             // Some files carry an extra empty line before the table header:
             // then the fourth line read is the header itself.
             std::string start;
             for (int i = 0; i < 4; ++i) start = file_.ReadLine().substr(0, 8);
             if (start == "  Serial") file_.SkipLine();
             if (!AnalysisRows(dm_.HeadData)) return false;
-        } else if (dm_.ModeTag == kPredictionTag) {
-            dm_.DischargeMode = false;
-            dm_.HeadMode = false;
-            dm_.PredictionMode = true;
+        } else if (mode == DataMode::Prediction) {
             if (!PredictionHeader()) return false;
             for (int i = 0; i < 4; ++i) file_.SkipLine();
             if (!PredictionRows()) return false;
@@ -196,12 +189,7 @@ class InputReader {
 
         // A head-analysis file opens as a prediction data set that keeps the
         // observed heads.
-        if (dm_.ModeTag == kHeadTag) {
-            dm_.ModeTag = kPredictionTag;
-            dm_.DischargeMode = false;
-            dm_.HeadMode = false;
-            dm_.PredictionMode = true;
-        }
+        if (mode == DataMode::HeadAnalysis) dm_.SetMode(DataMode::Prediction);
         return true;
     }
 
@@ -372,9 +360,7 @@ std::string ReplaceExtension(const std::string& fileName, const std::string& ext
 }
 
 bool WriteInputFile(TDMOmbrel& dm, const ProgramValues& values, UserMessages& messages) {
-    const bool knownTag =
-        dm.ModeTag == kDischargeTag || dm.ModeTag == kHeadTag || dm.ModeTag == kPredictionTag;
-    if (!knownTag || !(dm.DischargeMode || dm.HeadMode || dm.PredictionMode)) {
+    if (!ModeOfTag(dm.ModeTag) || !dm.Mode()) {
         // Without a mode no reader could use the file; option switching
         // always sets one, so this is the program's own fault.
         ProgramError(messages, "The data set has no mode; the inputfile \"" + dm.FileName +

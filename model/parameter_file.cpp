@@ -113,8 +113,7 @@ ParameterFileStep ReadParameterFileBeside(TDMOmbrel& dm, ProgramValues& values,
     values.Trend.TrendA = alpha.M;
     dm.Porosity = P * 100;
     step.PorosityText = FormatGeneral(dm.Porosity);
-    dm.PredictionMode = true;
-    dm.DischargeMode = false;
+    dm.SetMode(DataMode::Prediction);
     step.derived = true;
     return step;
 }

@@ -196,10 +196,7 @@ void TAlfaForm::Button1Click() {
     v.NValue = r.N;
     // M and N describe a prediction; the data set must not be left in two
     // modes, and the Input tab lays itself out by the mode it receives.
-    dm.PredictionMode = true;
-    dm.DischargeMode = false;
-    dm.HeadMode = false;
-    dm.ModeTag = kPredictionTag;
+    dm.SetMode(DataMode::Prediction);
     // The porosity stays in percent throughout, so a second "Calculate" gives
     // the same M and N.
     emit AlphaEntered(QString::fromStdString(r.MText), QString::fromStdString(r.NText),

@@ -93,16 +93,10 @@ void TRainForm::SetModeFromSelector() {
     TDMOmbrel& dm = DM();
     switch (OptionComboBox->currentIndex()) {
         case 0:
-            dm.DischargeMode = true;
-            dm.HeadMode = false;
-            dm.PredictionMode = false;
-            dm.ModeTag = kDischargeTag;
+            dm.SetMode(DataMode::DischargeAnalysis);
             break;
         case 1:
-            dm.DischargeMode = false;
-            dm.HeadMode = false;
-            dm.PredictionMode = true;
-            dm.ModeTag = kPredictionTag;
+            dm.SetMode(DataMode::Prediction);
             break;
         default:
             break;  // no entry chosen: the mode stays
@@ -115,17 +109,11 @@ void TRainForm::OptionComboBoxChange() {
     InputImage->hide();
     if (analysisChosen) {
         AlphaDrainBox->hide();
-        dm.DischargeMode = true;
-        dm.HeadMode = false;
-        dm.PredictionMode = false;
+        dm.SetMode(DataMode::DischargeAnalysis);
         RunoffLabel->setText("Discharge mm     *)");
-        dm.ModeTag = kDischargeTag;
     } else {
         AlphaDrainBox->show();
-        dm.DischargeMode = false;
-        dm.HeadMode = false;
-        dm.PredictionMode = true;
-        dm.ModeTag = kPredictionTag;
+        dm.SetMode(DataMode::Prediction);
         // The current input file is read again: its alpha function, initial
         // values and drainage parameters serve the prediction. The reader
         // sets the mode from what the file holds. Since then a report or a
@@ -145,14 +133,11 @@ void TRainForm::OptionComboBoxChange() {
     DataEntered = true;
     ForgetGridHistory();
 
-    int columns = StringGrid1->ColCount();
-    if (dm.DischargeMode) columns = 4;
-    if (dm.HeadMode) columns = 4;
-    if (dm.PredictionMode) columns = 3;
-    StringGrid1->SetColCount(columns);
-    if (dm.DischargeMode) dm.ModeTag = kDischargeTag;
-    if (dm.HeadMode) dm.ModeTag = kHeadTag;
-    if (dm.PredictionMode) dm.ModeTag = kPredictionTag;
+    // The grid and the tag follow the mode the data set now has.
+    if (const std::optional<DataMode> mode = dm.Mode()) {
+        StringGrid1->SetColCount(mode == DataMode::Prediction ? 3 : 4);
+        dm.ModeTag = ModeTagOf(*mode);
+    }
 
     AlfaMemo->setVisible(!analysisChosen);
     AlfaButton->setVisible(!analysisChosen);
@@ -167,12 +152,7 @@ void TRainForm::OptionComboBoxExit() {
     // The tag names the mode of the file that Save/Run writes; it stays with
     // the mode flags, which decide the rest of that file. After choosing the
     // prediction entry for a discharge file the data set stays an analysis.
-    if (dm.DischargeMode)
-        dm.ModeTag = kDischargeTag;
-    else if (dm.HeadMode)
-        dm.ModeTag = kHeadTag;
-    else if (dm.PredictionMode)
-        dm.ModeTag = kPredictionTag;
+    if (const std::optional<DataMode> mode = dm.Mode()) dm.ModeTag = ModeTagOf(*mode);
     if (OptionComboBox->currentIndex() == 0) {
         AlfaMemo->hide();
         AlfaButton->hide();

@@ -60,10 +60,7 @@ void TRainForm::MakeTemplate() {
     FileNameEdit->hide();
     // A new data set is a discharge analysis; its tag goes with its flags, so
     // that a file saved from it is read back as what it is.
-    dm.DischargeMode = true;
-    dm.HeadMode = false;
-    dm.PredictionMode = false;
-    dm.ModeTag = kDischargeTag;
+    dm.SetMode(DataMode::DischargeAnalysis);
     OptionComboBox->setCurrentIndex(0);
     OrigNrOfData = kTemplateRows;
     dm.NrOfData = kTemplateRows;

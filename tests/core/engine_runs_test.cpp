@@ -128,6 +128,10 @@ TEST(EngineRun, GoldenCasesGiveTheirReportsAndFitFilesByteForByte) {
             EXPECT_NE(r.s.Values.MCoeff, 0);
         }
     }
+    // The trend follows the analysis run, not a tag a head report left
+    // behind: it was fitted to the head series, empty in a discharge analysis.
+    EngineRun hump(DataFile("golden/hump.inp", "x"), [](Session& s) { s.DMOmbrel.ModeTag = " Hyd"; });
+    EXPECT_EQ(ReadBytes(hump.dir.File("field.dat")), DataFile("golden/hump.dat"));
 }
 
 // The flags a caller tests, as text: those that are set.

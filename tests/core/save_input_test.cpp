@@ -43,6 +43,9 @@ struct Saving {
 TEST(SaveInput, IncompleteRowsAreLeftOutNumberedOnAndPackedToTheTop) {
     Saving d(" Dis", TwelveRows());
     d.s.DMOmbrel.NrOfData = 14;  // rows beyond the grid's texts count as incomplete
+    // A head report opened meanwhile left its tag: the file was headed as a
+    // head analysis and opened again as a prediction.
+    d.s.DMOmbrel.ModeTag = " Hyd";
     const SaveOutcome outcome = d.Save();
     EXPECT_EQ(
         (std::tuple{outcome.Result, outcome.KeptRows, outcome.RowsLeftOut, d.m.messages.size()}),
