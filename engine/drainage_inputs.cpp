@@ -33,11 +33,12 @@ bool DrainageInputsComplete(const DrainageParameters& in) {
 DrainageResult ComputeDrainageResult(const DrainageParameters& in) {
     DrainageResult r;
     r.exact = DeriveAlphaCoefficients(in.Ka, in.Kb, in.D, in.U, in.Porosity, in.L);
-    r.MText = FormatFixed(r.exact.M, 8, 5);
-    r.NText = FormatFixed(r.exact.N, 8, 5);
-    r.M = StringToFloat(r.MText);
-    r.N = StringToFloat(r.NText);
+    // The number each field shows, read back.
+    r.M = TryStringToFloat(AlphaFieldText(r.exact.M)).value_or(r.exact.M);
+    r.N = TryStringToFloat(AlphaFieldText(r.exact.N)).value_or(r.exact.N);
     return r;
 }
+
+std::string AlphaFieldText(double value) { return FormatFixed(value, 8, 5); }
 
 }  // namespace tervala

@@ -28,16 +28,18 @@ std::string DrainageFieldMessage(DrainageQuantity quantity, double value);
 // strictly between 1 and 30 percent.
 bool DrainageInputsComplete(const DrainageParameters& inputs);
 
-// M and N of Alpha = M * discharge + N as the calculator shows them: "%8.5f"
-// (eight characters, five decimals), and the numbers those texts stand for.
+// M and N of Alpha = M * discharge + N as derived, and as the calculator and
+// the alpha fields show them, with five decimals: the values a prediction uses.
 struct DrainageResult {
     AlphaCoefficients exact;
-    std::string MText;
-    std::string NText;
-    double M = 0;  // MText read back: five decimals
+    double M = 0;  // exact.M to five decimals
     double N = 0;
 };
 
 DrainageResult ComputeDrainageResult(const DrainageParameters& inputs);
+
+// M or N as the calculator and the alpha fields show it: "%8.5f", eight
+// characters and five decimals (wider when the value needs it).
+std::string AlphaFieldText(double value);
 
 }  // namespace tervala

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "engine/engine_file_error.h"
+#include "engine/open_input_file.h"
 #include "engine/run_selected_mode.h"
 #include "engine/session.h"
 #include "model/input_file.h"
@@ -98,11 +99,8 @@ FieldRunStatus Run(const std::string& argument, const SearchOptions& options,
         }
     }
 
-    // As "Open input": read the file into the data set, the option selector
-    // on its first entry as at start-up.
-    dm.ParFileRead = false;
-    dm.FileName = path;
-    if (!ReadInputFile(dm, s.Values, messages, false).ok) return FieldRunStatus::FileOrUsage;
+    // As "Open input", the option selector on its first entry as at start-up.
+    if (!OpenInputFile(s, path, false, messages).Read) return FieldRunStatus::FileOrUsage;
 
     // The reader takes a file of the three modes only, and makes a prediction
     // of a head-analysis file; the batch command runs the head analysis the

@@ -5,6 +5,7 @@
 
 #include "model/file_replace.h"
 #include "model/number_text.h"
+#include "model/parameter_file.h"
 #include "model/program_error.h"
 #include "model/text_cursor.h"
 
@@ -389,8 +390,7 @@ bool WriteInputFile(TDMOmbrel& dm, const ProgramValues& values, UserMessages& me
     return true;
 }
 
-InputReadResult ReadInputFile(TDMOmbrel& dm, ProgramValues& values, UserMessages& messages,
-                              bool predictionSelected) {
+InputReadResult ReadInputFile(TDMOmbrel& dm, ProgramValues& values, UserMessages& messages) {
     InputReadResult result;
     std::optional<TextCursor> file = TextCursor::FromFile(dm.FileName);
     if (!file) {
@@ -417,7 +417,6 @@ InputReadResult ReadInputFile(TDMOmbrel& dm, ProgramValues& values, UserMessages
     values = readValues;
     result.ok = true;
     result.alphaMissing = alphaMissing;
-    result.parameterFile = ReadParameterFileBeside(dm, values, messages, predictionSelected);
     return result;
 }
 

@@ -9,7 +9,6 @@
 
 #include "model/data_set.h"
 #include "model/messages.h"
-#include "model/parameter_file.h"
 #include "model/program_values.h"
 
 namespace tervala {
@@ -44,17 +43,14 @@ struct InputReadResult {
     // The file describes alpha the way older versions did: the window shows
     // "missing" in both alpha fields (dm.AlphaMissing is set as well).
     bool alphaMissing = false;
-    ParameterFileStep parameterFile;  // what the drainage parameter file step did
 };
 
-// Reads the file named by dm.FileName into the data set, then the drainage
-// parameter file of the same base name when it exists. `predictionSelected`
-// tells whether the window's option selector shows the prediction entry.
+// Reads the file named by dm.FileName into the data set (the parameter file
+// beside it is read when an input file is opened, engine/open_input_file.h).
 // A file that cannot be opened, names no mode in its second line (" Dis",
 // " Hyd" or " Pre") or holds a number that is no number is answered with a
 // message and leaves the data set and `values` untouched.
 // A head-analysis file opens as a prediction data set keeping its heads.
-InputReadResult ReadInputFile(TDMOmbrel& dm, ProgramValues& values, UserMessages& messages,
-                              bool predictionSelected);
+InputReadResult ReadInputFile(TDMOmbrel& dm, ProgramValues& values, UserMessages& messages);
 
 }  // namespace tervala

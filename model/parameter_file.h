@@ -7,7 +7,6 @@
 #include <optional>
 #include <string>
 
-#include "model/data_set.h"
 #include "model/messages.h"
 #include "model/program_values.h"
 
@@ -23,17 +22,6 @@ struct DrainageParameters {
     double L = 0;         // m, drain spacing
 };
 
-// What reading a parameter file beside an input file did, for the window to
-// show: hide the calculator when read; when M and N were derived, put the
-// texts into the alpha and porosity fields and show the calculator.
-struct ParameterFileStep {
-    bool read = false;
-    bool derived = false;
-    std::string MText;         // "%8.5f" of M, as shown in A1coeffEdit
-    std::string NText;         // "%8.5f" of N, as shown in B1valueEdit
-    std::string PorosityText;  // general format of the porosity, for PorosityEdit
-};
-
 // The six lines, each ended by CR LF.
 std::string ParameterFileText(const ProgramValues& values, double porosity);
 
@@ -46,14 +34,5 @@ bool WriteParameterFile(const std::string& path, const ProgramValues& values, do
 // opened or a value is not a number.
 std::optional<DrainageParameters> ReadParameterFile(const std::string& path,
                                                     UserMessages& messages);
-
-// The step of the input reader after the input file has been read:
-// ParFileName := FileName with ".par"; when that file exists, read it into Ka,
-// Kb, D, U, Porosity and L, and when the data set is (or the option selector
-// asks for) a prediction derive M and N from it, with five decimals, into
-// MCoeff and NValue (TrendA receives M as well). A file that cannot be read
-// changes nothing but ParFileName.
-ParameterFileStep ReadParameterFileBeside(TDMOmbrel& dm, ProgramValues& values,
-                                          UserMessages& messages, bool predictionSelected);
 
 }  // namespace tervala

@@ -185,9 +185,11 @@ void TAlfaForm::Button1Click() {
     TDMOmbrel& dm = session_.DMOmbrel;
     ProgramValues& v = session_.Values;
     const DrainageResult r = ComputeDrainageResult(CurrentInputs());
+    const QString MText = QString::fromStdString(AlphaFieldText(r.exact.M));
+    const QString NText = QString::fromStdString(AlphaFieldText(r.exact.N));
 
-    Edit7->setText(QString::fromStdString(r.MText));
-    Edit8->setText(QString::fromStdString(r.NText));
+    Edit7->setText(MText);
+    Edit8->setText(NText);
     heldM_ = r.exact.M;
     heldN_ = r.exact.N;
     // The alpha fields of the Input tab carry the five-decimal texts, and the
@@ -199,7 +201,7 @@ void TAlfaForm::Button1Click() {
     dm.SetMode(DataMode::Prediction);
     // The porosity stays in percent throughout, so a second "Calculate" gives
     // the same M and N.
-    emit AlphaEntered(QString::fromStdString(r.MText), QString::fromStdString(r.NText),
+    emit AlphaEntered(MText, NText,
                       QString::fromStdString(FormatGeneral(dm.Porosity)));
 
     // Beside the input file, whatever report or picture was opened since.

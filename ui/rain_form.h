@@ -51,6 +51,7 @@ struct Session;
 struct SaveRequest;
 struct SaveOutcome;
 struct RunOutcome;
+struct DrainageResult;
 
 // The windows beside the main window, created by the program after it; any
 // of them may be missing while the window is exercised on its own.
@@ -417,6 +418,9 @@ class TRainForm : public TBaseForm {
     // Open input and Open output on the file given, or on the file the dialog
     // returns when none is given.
     void OpenInput(const std::optional<std::string>& given);
+    // M and N derived from the parameter file of an input file opened for a
+    // prediction: into the alpha and porosity fields, and the calculator shown.
+    void ShowDerivedAlpha(const DrainageResult& alpha);
     void OpenOutput(const std::optional<std::string>& given);
 
     // The analysis just run, for its fit diagnostics; forgotten when another

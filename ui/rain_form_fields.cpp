@@ -12,8 +12,8 @@
 #include <initializer_list>
 #include <optional>
 
+#include "engine/open_input_file.h"
 #include "engine/session.h"
-#include "model/input_file.h"
 #include "model/number_text.h"
 #include "ui/dialogs.h"
 #include "ui/rain_form.h"
@@ -119,16 +119,9 @@ void TRainForm::OptionComboBoxChange() {
         // sets the mode from what the file holds. Since then a report or a
         // graph bitmap may have been opened: the input file is the one read.
         dm.FileName = dm.InputFileName;
-        const InputReadResult result =
-            ReadInputFile(dm, session_->Values, dialogs_, /*predictionSelected=*/true);
-        const ParameterFileStep& par = result.parameterFile;
-        if (par.read && windows_.AlfaForm) windows_.AlfaForm->hide();
-        if (par.derived) {
-            A1coeffEdit->setText(QString::fromStdString(par.MText));
-            B1valueEdit->setText(QString::fromStdString(par.NText));
-            PorosityEdit->setText(QString::fromStdString(par.PorosityText));
-            ShowWindow(windows_.AlfaForm);
-        }
+        const OpenedInput opened = ReopenInputFile(*session_, /*predictionSelected=*/true, dialogs_);
+        if (opened.ParameterFileRead && windows_.AlfaForm) windows_.AlfaForm->hide();
+        if (opened.Derived) ShowDerivedAlpha(*opened.Derived);
     }
     DataEntered = true;
     ForgetGridHistory();

@@ -10,6 +10,7 @@
 #include <cctype>
 #include <filesystem>
 
+#include "engine/open_input_file.h"
 #include "engine/session.h"
 #include "model/input_file.h"
 #include "model/number_text.h"
@@ -62,30 +63,13 @@ void TRainForm::OpenInput(const std::optional<std::string>& given) {
         ShowMessage("No input file was selected");
         return;
     }
-    const std::string previousName = dm.FileName;
-    dm.FileName = *chosen;
-    if (!FileExists(dm.FileName)) {
-        ShowMessage(kNoSuchFileText);
-        return;
-    }
-    const InputReadResult read =
-        ReadInputFile(dm, session_->Values, dialogs_, OptionComboBox->currentIndex() == 1);
-    if (!read.ok) {
-        // The reader has told why; the data set, its file name included,
-        // stays the one the window shows.
-        dm.FileName = previousName;
-        return;
-    }
+    // Whatever went wrong has been told; the data set stays the one shown.
+    const OpenedInput opened =
+        OpenInputFile(*session_, *chosen, OptionComboBox->currentIndex() == 1, dialogs_);
+    if (!opened.Read) return;
     RememberInputFile(dm.FileName);
     ForgetGridHistory();
-    const ParameterFileStep& par = read.parameterFile;
-    if (par.derived) {
-        // M and N of the drained field, as the calculator derives them.
-        A1coeffEdit->setText(QString::fromStdString(par.MText));
-        B1valueEdit->setText(QString::fromStdString(par.NText));
-        PorosityEdit->setText(QString::fromStdString(par.PorosityText));
-        ShowWindow(windows_.AlfaForm);
-    }
+    if (opened.Derived) ShowDerivedAlpha(*opened.Derived);
 
     NrOfDataEdit->setText(QString::number(dm.NrOfData));
     if (dm.ModeTag == kDischargeTag) {
@@ -121,6 +105,13 @@ void TRainForm::OpenInput(const std::optional<std::string>& given) {
     ColourMode = true;
     FileDialogs.SetDialogFolders(FolderOf(dm.FileName));
     RefreshInputTab();
+}
+
+void TRainForm::ShowDerivedAlpha(const DrainageResult& alpha) {
+    A1coeffEdit->setText(QString::fromStdString(AlphaFieldText(alpha.exact.M)));
+    B1valueEdit->setText(QString::fromStdString(AlphaFieldText(alpha.exact.N)));
+    PorosityEdit->setText(General(DM().Porosity));
+    ShowWindow(windows_.AlfaForm);
 }
 
 bool TRainForm::ChooseAndLoadReport(const std::optional<std::string>& given) {

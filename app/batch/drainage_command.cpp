@@ -62,7 +62,8 @@ int RunDrainage(const DrainageArguments& a) {
         return kExitRefused;
     }
     const DrainageResult r = ComputeDrainageResult(in);
-    std::cout << "M = " << Trimmed(r.MText) << '\n' << "N = " << Trimmed(r.NText) << '\n';
+    std::cout << "M = " << Trimmed(AlphaFieldText(r.exact.M)) << '\n'
+              << "N = " << Trimmed(AlphaFieldText(r.exact.N)) << '\n';
     if (!a.parFile.empty()) {
         ProgramValues values;
         values.Ka = in.Ka;

@@ -38,7 +38,7 @@ struct EngineRun {
         WriteBytes(dir.File("field.out"), "older report\n");
         TDMOmbrel& dm = s.DMOmbrel;
         dm.FileName = input;
-        ReadInputFile(dm, s.Values, m, false);
+        ReadInputFile(dm, s.Values, m);
         const std::string tag = text.substr(text.find('\n') + 1, 4);
         std::tie(dm.ModeTag, dm.DischargeMode, dm.HeadMode, dm.PredictionMode) =
             std::tuple{tag, tag == kDischargeTag, tag == kHeadTag, tag == kPredictionTag};

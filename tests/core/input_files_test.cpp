@@ -4,7 +4,7 @@
 #include <cmath>
 #include <functional>
 
-#include "engine/session.h"
+#include "engine/open_input_file.h"
 #include "model/input_file.h"
 #include "tests/support/test_support.h"
 
@@ -62,14 +62,14 @@ TEST(InputFile, EachLayoutIsWrittenReadAndWrittenAgainByteForByte) {
         Session read;
         TDMOmbrel& d = read.DMOmbrel;
         d.FileName = file;
-        const InputReadResult r = ReadInputFile(d, read.Values, m, false);
+        const InputReadResult r = ReadInputFile(d, read.Values, m);
         ASSERT_TRUE(r.ok && !r.alphaMissing && m.messages.empty());
-        // Rows numbered from 1, the parameter file beside the input; a head
-        // file opens as a prediction that keeps its heads.
+        // Rows numbered from 1; a head file opens as a prediction that keeps
+        // its heads.
         const int n = static_cast<int>(d.TimeData.size());
-        EXPECT_EQ((std::tuple{d.NrOfData, d.RowCheck.size(), d.RowCheck.back(), d.ParFileName,
-                              d.PredictionMode, d.HeadMode, d.AlphaTag == kLinearAlphaTag}),
-                  (std::tuple{n, size_t(n), n, dir.File("field.par"), written != &discharge, false,
+        EXPECT_EQ((std::tuple{d.NrOfData, d.RowCheck.size(), d.RowCheck.back(), d.PredictionMode,
+                              d.HeadMode, d.AlphaTag == kLinearAlphaTag}),
+                  (std::tuple{n, size_t(n), n, written != &discharge, false,
                               written == &prediction}));
         std::tie(d.ModeTag, d.HeadMode, d.PredictionMode) =  // head mode back for the second write
             std::tuple{written->DMOmbrel.ModeTag, written->DMOmbrel.HeadMode,
@@ -81,7 +81,7 @@ TEST(InputFile, EachLayoutIsWrittenReadAndWrittenAgainByteForByte) {
     Session close = Filled(" Pre", file, {{1.001, 0, 0, 0}, {1.004, 0, 0, 0}});
     RecordingMessages m;
     ASSERT_TRUE(WriteInputFile(close.DMOmbrel, close.Values, m));
-    ASSERT_TRUE(ReadInputFile(close.DMOmbrel, close.Values, m, false).ok);
+    ASSERT_TRUE(ReadInputFile(close.DMOmbrel, close.Values, m).ok);
     EXPECT_EQ(close.DMOmbrel.TimeData[0], close.DMOmbrel.TimeData[1]);
     EXPECT_EQ(ReplaceExtension("/data.2024/field", ".par"), "/data.2024/field.par");
     EXPECT_EQ(ReplaceExtension("/data/field.v2.inp", ".out"), "/data/field.v2.out");
@@ -157,7 +157,7 @@ TEST(InputFile, ReaderTolerances) {
         s.DMOmbrel.NrOfData = 9;  // an earlier data set
         s.DMOmbrel.TimeData.assign(9, 1.0);
         RecordingMessages m;
-        const InputReadResult r = ReadInputFile(s.DMOmbrel, s.Values, m, false);
+        const InputReadResult r = ReadInputFile(s.DMOmbrel, s.Values, m);
         ASSERT_TRUE(r.ok);
         EXPECT_EQ(r.alphaMissing, s.DMOmbrel.AlphaMissing);
         EXPECT_EQ(m.messages, c.messages);
@@ -181,7 +181,7 @@ TEST(InputFile, BrokenFilesAreToldAndLeaveTheDataSetAsItWas) {
         s.DMOmbrel.RowCheck = {7};
         const TDMOmbrel before = s.DMOmbrel;
         RecordingMessages m;
-        EXPECT_FALSE(ReadInputFile(s.DMOmbrel, s.Values, m, false).ok);
+        EXPECT_FALSE(ReadInputFile(s.DMOmbrel, s.Values, m).ok);
         // Regression: a file of no mode was taken half, the old rows with the new titles (its
         // one message is the batch command's, see tests/batch).
         const bool noMode = std::string(from) == " Discharge analysis";
@@ -200,10 +200,10 @@ TEST(InputFile, BrokenFilesAreToldAndLeaveTheDataSetAsItWas) {
         "coef.inp", Replaced(DataFile("inputs/prediction.inp"), "3.2000E-002", "missing"));
     s.Values.MCoeff = 0.5;
     RecordingMessages m;
-    EXPECT_FALSE(ReadInputFile(s.DMOmbrel, s.Values, m, true).ok);
+    EXPECT_FALSE(ReadInputFile(s.DMOmbrel, s.Values, m).ok);
     EXPECT_EQ((std::pair{s.Values.MCoeff, s.DMOmbrel.PredictionMode}), (std::pair{0.5, false}));
     s.DMOmbrel.FileName = dir.File("nowhere.inp");
-    EXPECT_FALSE(ReadInputFile(s.DMOmbrel, s.Values, m, false).ok);
+    EXPECT_FALSE(ReadInputFile(s.DMOmbrel, s.Values, m).ok);
     EXPECT_EQ(m.messages.back(), NotOpened(s.DMOmbrel.FileName));
 }
 
@@ -247,37 +247,36 @@ TEST(ParameterFile, WrittenReadAndWrittenAgainBesideItsInputFile) {
     ASSERT_TRUE(WriteInputFile(s.DMOmbrel, s.Values, m));
     dir.Write("field.par", DataFile("inputs/field.par"));
     s.Values.MCoeff = 0.7;
-    InputReadResult r = ReadInputFile(s.DMOmbrel, s.Values, m, false);
+    OpenedInput r = OpenInputFile(s, s.DMOmbrel.FileName, false, m);
     // An analysis derives nothing.
-    EXPECT_EQ(
-        (std::tuple{r.ok, r.parameterFile.read, r.parameterFile.derived, s.DMOmbrel.ParFileRead,
-                    s.DMOmbrel.DischargeMode, s.Values.MCoeff, s.DMOmbrel.Porosity}),
-        (std::tuple{true, true, false, true, true, 0.7, 5.0}));
+    EXPECT_EQ((std::tuple{r.Read, r.ParameterFileRead, r.Derived.has_value(),
+                          s.DMOmbrel.ParFileRead, s.DMOmbrel.ParFileName, s.DMOmbrel.DischargeMode,
+                          s.Values.MCoeff, s.DMOmbrel.Porosity}),
+              (std::tuple{true, true, false, true, dir.File("field.par"), true, 0.7, 5.0}));
     std::filesystem::remove(dir.File("field.par"));
     ASSERT_TRUE(WriteInputFile(s.DMOmbrel, s.Values, m));
     EXPECT_EQ(ReadBytes(dir.File("field.par")), DataFile("inputs/field.par"));
 
     // With the prediction entry selected M and N follow, with five decimals:
     // M = 4 Ka / (P L^2) = 0.032, N = 8 Kb d / (P L^2) with d = 3.152044 m.
-    r = ReadInputFile(s.DMOmbrel, s.Values, m, true);
-    EXPECT_EQ((std::tuple{r.parameterFile.derived, r.parameterFile.MText, r.parameterFile.NText,
-                          r.parameterFile.PorosityText, s.Values.MCoeff, s.Values.NValue,
-                          s.Values.Trend.TrendA}),
-              (std::tuple{true, " 0.03200", " 0.20173", "5", 0.032, 0.20173, 0.032}));
+    r = ReopenInputFile(s, true, m);
+    ASSERT_TRUE(r.Derived);
+    EXPECT_EQ((std::tuple{AlphaFieldText(r.Derived->exact.N), s.DMOmbrel.Porosity, s.Values.MCoeff,
+                          s.Values.NValue, s.Values.Trend.TrendA}),
+              (std::tuple{" 0.20173", 5.0, 0.032, 0.20173, 0.032}));
     EXPECT_TRUE(s.DMOmbrel.PredictionMode && !s.DMOmbrel.DischargeMode && m.messages.empty());
     EXPECT_EQ(s.DMOmbrel.ModeTag, kPredictionTag);
 
     // A spacing of zero gives no alpha function; a value that is no number
     // keeps the input file but none of the parameters.
     dir.Write("field.par", Replaced(DataFile("inputs/field.par"), " 50.00", "  0.00"));
-    r = ReadInputFile(s.DMOmbrel, s.Values, m, true);
-    EXPECT_TRUE(r.parameterFile.read && !r.parameterFile.derived && s.Values.MCoeff == 0.032);
+    r = ReopenInputFile(s, true, m);
+    EXPECT_TRUE(r.ParameterFileRead && !r.Derived && s.Values.MCoeff == 0.032);
     EXPECT_EQ(m.messages, std::vector<std::string>{"One or more data values are incorrect"});
     dir.Write("field.par", Replaced(DataFile("inputs/field.par"), " 50.00", " fifty"));
     s.Values.Ka = 3;
-    s.DMOmbrel.ParFileRead = false;
-    r = ReadInputFile(s.DMOmbrel, s.Values, m, true);
-    EXPECT_TRUE(r.ok && !r.parameterFile.read && !s.DMOmbrel.ParFileRead && s.Values.Ka == 3);
+    r = OpenInputFile(s, s.DMOmbrel.FileName, true, m);
+    EXPECT_TRUE(r.Read && !r.ParameterFileRead && !s.DMOmbrel.ParFileRead && s.Values.Ka == 3);
     EXPECT_EQ(m.messages.back(), Corrupt(dir.File("field.par")));
 }
 

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <sstream>
 
+#include "engine/drainage_inputs.h"
 #include "engine/field_run.h"
 #include "engine/report_format.h"
 #include "graphs/graph_catalogue.h"
@@ -96,29 +97,30 @@ void InputFile(Input text) {
     TDMOmbrel& d = s.DMOmbrel;
     RecordingMessages m;
     d.FileName = File("opened.inp", text);
-    if (!ReadInputFile(d, s.Values, m, false).ok) return;
+    if (!ReadInputFile(d, s.Values, m).ok) return;
     d.FileName = File("saved.inp", "", false);
     std::vector<std::string> saved;
     for (int pass = 0; pass < 2; ++pass) {  // a value too wide to be read back is refused
         if (!WriteInputFile(d, s.Values, m)) return Require(!pass, "saved once, saved again");
         saved.push_back(ReadBytes(d.FileName));
-        Require(ReadInputFile(d, s.Values, m, false).ok, "a saved file opens");
+        Require(ReadInputFile(d, s.Values, m).ok, "a saved file opens");
     }
     Require(SameWordsAndNumbers(saved[0], saved[1]), "what is saved opens as it was saved");
 }
 
 // The parameter file beside an input file, read as "Open input" reads it (the
-// first byte chooses mode and option): its six values are read back unchanged.
+// first byte chooses whether M and N are derived, as for a prediction): its
+// six values are read back unchanged.
 void ParameterFile(Input text) {
     if (text.empty()) return;
-    TDMOmbrel dm;
-    ProgramValues v;
     RecordingMessages m;
-    dm.ModeTag = text[0] & 1 ? kPredictionTag : kDischargeTag;
-    dm.FileName = File("field.inp", "", false);
-    File("field.par", text.substr(1));
-    if (!ReadParameterFileBeside(dm, v, m, (text[0] & 3) == 3).read) return;
-    const std::string written = ParameterFileText(v, dm.Porosity);
+    const std::optional<DrainageParameters> read =
+        ReadParameterFile(File("field.par", text.substr(1)), m);
+    if (!read) return;
+    if (text[0] & 1) (void)ComputeDrainageResult(*read);
+    ProgramValues v;
+    std::tie(v.Ka, v.Kb, v.D, v.U, v.L) = std::tie(read->Ka, read->Kb, read->D, read->U, read->L);
+    const std::string written = ParameterFileText(v, read->Porosity);
     const std::optional<DrainageParameters> p = ReadParameterFile(File("written.par", written), m);
     Require(p.has_value(), "a written parameter file is read");
     std::tie(v.Ka, v.Kb, v.D, v.U, v.L) = std::tie(p->Ka, p->Kb, p->D, p->U, p->L);
