@@ -6,6 +6,7 @@
 #include "engine/engine_file_error.h"
 #include "engine/open_input_file.h"
 #include "engine/run_selected_mode.h"
+#include "engine/save_input.h"
 #include "engine/session.h"
 #include "model/input_file.h"
 #include "model/text_cursor.h"
@@ -84,12 +85,10 @@ FieldRunStatus Run(const std::string& argument, const SearchOptions& options,
         messages.ShowMessage("File does not exist, please select another one,");
         return FieldRunStatus::FileOrUsage;
     }
-    // The report and fit file go beside the input under its base name; an
-    // input named like either of them would be overwritten by the run.
-    if (ReplaceExtension(path, ".out") == path || ReplaceExtension(path, ".dat") == path) {
-        messages.ShowMessage("The input file \"" + path +
-                             "\" has the extension of a report or fit file, which the run "
-                             "would overwrite. Please give the input file another extension.");
+    // The report and fit file go beside the input under its base name: an
+    // input named like either of them is refused as Save/Run refuses it.
+    if (const std::optional<std::string> text = InputNameRefusal(path)) {
+        messages.ShowMessage(*text);
         return FieldRunStatus::FileOrUsage;
     }
     if (refusal) {

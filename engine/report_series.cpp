@@ -39,17 +39,18 @@ std::optional<SeriesTable> ReadReportSeries(const std::string& file, UserMessage
     report.LastFileName = file;
     report.FileName = file;
     if (!ProbeGraphReport(report, messages)) return std::nullopt;
-    const bool prediction = report.GraphTag == "PRED";
-    const bool head = report.GraphTag == "RECO";
-    if (!prediction && !head && report.GraphTag != "----") {
+    const std::optional<DataMode> mode = ReportModeOfTag(report.GraphTag);
+    if (!mode) {
         messages.ShowMessage(NoReportTablesText(file));
         return std::nullopt;
     }
+    const bool prediction = mode == DataMode::Prediction;
     const GraphKind kind =
         prediction ? GraphKind::PredictedDischarge : GraphKind::ObservedCalculatedInTime;
     if (ReadGraphData(report, values, kind, messages) == GraphReadOutcome::Failed)
         return std::nullopt;
-    return prediction ? PredictionTable(report.Graph) : AnalysisTable(report.Graph, head);
+    return prediction ? PredictionTable(report.Graph)
+                      : AnalysisTable(report.Graph, mode == DataMode::HeadAnalysis);
 }
 
 }  // namespace tervala

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "model/graph_report_probe.h"
 #include "model/report_not_opened_message.h"
 #include "model/text_cursor.h"
 
@@ -148,12 +149,12 @@ GraphReadOutcome ReadGraphData(TDMOmbrel& data, ProgramValues& values, GraphKind
     ReadRows rows;
 
     if (IsAnalysisGraph(kind)) {
-        if (!FindTable(report, start, "RECO")) {
+        if (!FindTable(report, start, kHeadReportTag)) {
             CommitRows(data, std::move(rows));
             return GraphReadOutcome::NoRows;
         }
         int count = CountRows(report, kAnalysisClosingLines);
-        FindTable(report, start, "RECO");
+        FindTable(report, start, kHeadReportTag);
         report.SkipLines(kHeadingLines);
         if (auto fault = ReadTable(report, count, ColumnOrder::Analysis, rows)) {
             messages.ShowMessage(DamagedReportMessage(name, *fault));
@@ -180,7 +181,7 @@ GraphReadOutcome ReadGraphData(TDMOmbrel& data, ProgramValues& values, GraphKind
         return GraphReadOutcome::Read;
     }
 
-    std::optional<int> markerLines = FindTable(report, start, "PRED");
+    std::optional<int> markerLines = FindTable(report, start, kPredictionReportTag);
     if (!markerLines) {
         CommitRows(data, std::move(rows));
         return GraphReadOutcome::NoRows;
@@ -213,11 +214,11 @@ GraphReadOutcome ReadGraphData(TDMOmbrel& data, ProgramValues& values, GraphKind
                 nValue = *n;
             }
         }
-        FindTable(report, start, "PRED");
+        FindTable(report, start, kPredictionReportTag);
     }
 
     int count = CountRows(report, kPredictionClosingLines);
-    FindTable(report, start, "PRED");
+    FindTable(report, start, kPredictionReportTag);
     report.SkipLines(kHeadingLines);
     if (auto fault = ReadTable(report, count, ColumnOrder::Prediction, rows)) {
         messages.ShowMessage(DamagedReportMessage(name, *fault));

@@ -8,6 +8,13 @@
 
 namespace tervala {
 
+std::optional<DataMode> ReportModeOfTag(const std::string& graphTag) {
+    if (graphTag == kDischargeReportTag) return DataMode::DischargeAnalysis;
+    if (graphTag == kHeadReportTag) return DataMode::HeadAnalysis;
+    if (graphTag == kPredictionReportTag) return DataMode::Prediction;
+    return std::nullopt;
+}
+
 bool ProbeGraphReport(TDMOmbrel& data, UserMessages& messages) {
     std::optional<TextCursor> opened = TextCursor::FromFile(data.LastFileName);
     if (!opened) {
@@ -30,7 +37,7 @@ bool ProbeGraphReport(TDMOmbrel& data, UserMessages& messages) {
         tag = report.ReadChars(4);
         report.SkipLine();
     }
-    if (tag == "*") tag = "RECO";
+    if (tag == "*") tag = kHeadReportTag;
 
     report = start;  // the file read again from its start
     report.SkipLines(13);
@@ -40,7 +47,7 @@ bool ProbeGraphReport(TDMOmbrel& data, UserMessages& messages) {
     data.Title2 = title2;
     data.GraphTag = tag;
     if (prediction) {
-        data.GraphTag = "PRED";
+        data.GraphTag = kPredictionReportTag;
         data.SetMode(DataMode::Prediction);
     }
     return true;

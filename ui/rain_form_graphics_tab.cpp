@@ -18,10 +18,8 @@
 
 #include "engine/session.h"
 #include "graphs/plot_frame.h"
-#include "model/fit_trend_reader.h"
-#include "model/graph_data_reader.h"
 #include "model/graph_report_probe.h"
-#include "model/report_loading.h"
+#include "model/graph_request.h"
 #include "ui/action_button.h"
 #include "ui/dialogs.h"
 #include "ui/graph_picture.h"
@@ -180,7 +178,8 @@ void TRainForm::ShowGraphicsTab() {
         // A report that cannot be opened has been reported; the choices then
         // follow the report probed before.
         ProbeGraphReport(dm, dialogs_);
-        const bool analysis = dm.GraphTag == "----" || dm.GraphTag == "RECO";
+        const std::optional<DataMode> report = ReportModeOfTag(dm.GraphTag);
+        const bool analysis = report && report != DataMode::Prediction;
         Panel1->setVisible(analysis);
         Panel3->setVisible(!analysis);
         (analysis ? Panel1 : Panel3)->raise();
@@ -218,7 +217,6 @@ void TRainForm::OutputOpenForGraphicsExecute() {
     if (!ChooseAndLoadReport()) return;
     ShowStatus("The output file can be imported into spreadsheets");
     ShowReportLines();
-    dm.LastFileName = dm.FileName;
     FileDialogs.SetDialogFolders(FolderOf(dm.FileName));
     GraphImage->hide();
     PictureImage->hide();
@@ -250,8 +248,6 @@ void TRainForm::GoButton1Click() {
         GraphKind = tervala::GraphKind::ObservedAgainstRecharge;
         // The shape of this curve is what the comment window explains.
         CommentButton->setEnabled(true);
-        // Without the fit file's trend nothing is drawn; the user has been told.
-        if (!ReadFitTrend(DM(), session_->Values.Trend, dialogs_)) return;
     } else {
         return;
     }
@@ -272,12 +268,11 @@ void TRainForm::GoButton3Click() {
 }
 
 void TRainForm::DrawChosenGraph() {
-    // A report that cannot be opened or read has been reported; drawing the
-    // series of an earlier report under this one's choice would mislead, so
-    // the choices stay on screen instead.
-    if (ReadGraphData(DM(), session_->Values, GraphKind, dialogs_) == GraphReadOutcome::Failed) {
+    // A report that cannot be opened or read, or no longer offers the graph,
+    // has been told; drawing the series of an earlier report under this
+    // one's choice would mislead, so the choices stay on screen instead.
+    if (RequestGraph(DM(), session_->Values, GraphKind, dialogs_) == GraphRequestOutcome::Refused)
         return;
-    }
     Panel1->hide();
     Panel3->hide();
     SelectButton->setEnabled(true);

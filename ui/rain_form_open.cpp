@@ -12,9 +12,9 @@
 
 #include "engine/open_input_file.h"
 #include "engine/session.h"
+#include "model/graph_request.h"
 #include "model/input_file.h"
 #include "model/number_text.h"
-#include "model/report_loading.h"
 #include "ui/dialogs.h"
 #include "ui/rain_form.h"
 
@@ -22,17 +22,10 @@ namespace tervala {
 
 namespace {
 
-constexpr const char* kNoSuchFileText = "File does not exist, please select another one,";
-
 QString General(double value) { return QString::fromStdString(FormatGeneral(value)); }
 
 std::string FolderOf(const std::string& file) {
     return std::filesystem::path(file).parent_path().string();
-}
-
-bool FileExists(const std::string& file) {
-    std::error_code ec;
-    return std::filesystem::exists(file, ec);
 }
 
 }  // namespace
@@ -122,13 +115,10 @@ bool TRainForm::ChooseAndLoadReport(const std::optional<std::string>& given) {
         ShowMessage("No output file selected");
         return false;
     }
-    dm.FileName = *chosen;
     ForgetFit();  // the report shown is no longer the analysis just run
-    if (FileExists(dm.FileName)) {
-        LoadReport(dm, dm.FileName, dialogs_);
-    } else {
-        ShowMessage(kNoSuchFileText);
-    }
+    // A report that is not there or cannot be read has been told; the lines
+    // held before are shown.
+    OpenReport(dm, *chosen, dialogs_);
     return true;
 }
 
@@ -139,7 +129,6 @@ void TRainForm::OpenOutput(const std::optional<std::string>& given) {
     OutputTabSheet->setUpdatesEnabled(false);
     ShowReportLines();
     OutputTabSheet->setUpdatesEnabled(true);
-    dm.LastFileName = dm.FileName;
     FileDialogs.SetDialogFolders(FolderOf(dm.FileName));
     ReportShown = true;
     ColourMode = true;

@@ -12,11 +12,8 @@
 #include "app/batch/painting_application.h"
 #include "app/batch/stderr_messages.h"
 #include "engine/session.h"
-#include "model/fit_trend_reader.h"
-#include "model/graph_data_reader.h"
 #include "model/graph_kind.h"
-#include "model/graph_report_probe.h"
-#include "model/report_loading.h"
+#include "model/graph_request.h"
 #include "ui/graph_picture.h"
 #include "ui/program_folders.h"
 
@@ -30,12 +27,6 @@ struct GraphArguments {
     bool blackAndWhite = false;
     std::string output;
 };
-
-std::string ReportKindText(const std::string& tag) {
-    if (tag == "----") return "a discharge-analysis report (graphs 1, 3, 7, 8 and 9)";
-    if (tag == "RECO") return "a head-analysis report (graphs 1, 3, 7, 8 and 9)";
-    return "a prediction report (graphs 2, 4 and 5)";
-}
 
 int DrawReportGraph(const GraphArguments& a) {
     StderrMessages messages(std::cerr);
@@ -65,35 +56,15 @@ int DrawReportGraph(const GraphArguments& a) {
         return kExitFileOrUsage;
     }
 
-    // As "Make graph": the report becomes the file of the graphs; loading it
-    // tells a head analysis by its second line.
+    // As "Make graph" and "Go": the report becomes the file of the graphs
+    // (loading it tells a head analysis by its second line), then the graph's
+    // series are read from it.
     Session s;
     TDMOmbrel& dm = s.DMOmbrel;
-    dm.FileName = report;
-    if (!LoadReport(dm, report, messages)) return kExitFileOrUsage;
-    dm.LastFileName = report;
-    if (!ProbeGraphReport(dm, messages)) return kExitFileOrUsage;
-
-    const bool analysisReport = dm.GraphTag == "----" || dm.GraphTag == "RECO";
-    const bool predictionReport = dm.GraphTag == "PRED";
-    if (!analysisReport && !predictionReport) {
-        messages.ShowMessage("The file \"" + report +
-                             "\" is no report of a Tervala analysis or prediction.");
-        return kExitFileOrUsage;
-    }
-    if (IsAnalysisGraph(*kind) != analysisReport) {
-        messages.ShowMessage("Graph " + std::to_string(a.kind) + " cannot be drawn from \"" +
-                             report + "\": it is " + ReportKindText(dm.GraphTag) + ".");
-        return kExitFileOrUsage;
-    }
-
-    if (*kind == GraphKind::ObservedAgainstRecharge &&
-        !ReadFitTrend(dm, s.Values.Trend, messages)) {
-        return kExitFileOrUsage;
-    }
-    const GraphReadOutcome read = ReadGraphData(dm, s.Values, *kind, messages);
-    if (read == GraphReadOutcome::Failed) return kExitFileOrUsage;
-    if (read == GraphReadOutcome::NoRows) {
+    if (!OpenReport(dm, report, messages)) return kExitFileOrUsage;
+    const GraphRequestOutcome read = RequestGraph(dm, s.Values, *kind, messages);
+    if (read == GraphRequestOutcome::Refused) return kExitFileOrUsage;
+    if (read == GraphRequestOutcome::NoRows) {
         messages.ShowMessage("The report \"" + report +
                              "\" holds no data rows for this graph; the picture says so.");
     }
