@@ -7,6 +7,7 @@
 #include "engine/engine_file_error.h"
 #include "engine/finite_results.h"
 #include "engine/fit_statistics.h"
+#include "model/input_file_layout.h"
 #include "model/text_cursor.h"
 
 namespace tervala {
@@ -18,8 +19,6 @@ namespace {
 constexpr double kObservedFloor = 0.001;
 // A series whose largest and smallest values differ by less cannot be analysed.
 constexpr double kMinimumRange = 0.001;
-// The header labels of lines 8 to 10 ("Maximum dead storage: " ...) are this long.
-constexpr int kHeaderLabelLength = 23;
 
 struct FileRow {
     int32_t serial;
@@ -28,13 +27,14 @@ struct FileRow {
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
-double ReadHeaderValue(TextCursor& c, const std::string& path) {
+double ReadHeaderValue(TextCursor& c, const InputLabel& label, const std::string& path) {
+    c.GoToLine(label.Line);
     const int line = c.LineNumber();
     if (c.AtEnd()) {
         throw EngineFileError("The input file " + Quoted(path) + " ends before line " +
                               std::to_string(line) + " of its header");
     }
-    c.SkipChars(kHeaderLabelLength);
+    c.SkipChars(label.Length());
     std::optional<double> value = c.ReadReal();
     if (!value) {
         throw EngineFileError("Line " + std::to_string(line) + " of the input file " +
@@ -105,14 +105,13 @@ void LoadAnalysisData(Session& s, AnalysisKind kind, UserMessages& messages,
         throw EngineFileError("The input file " + Quoted(path) + " could not be opened");
     }
     TextCursor& c = *file;
-    c.SkipLines(3);
+    c.GoToLine(kTitle1Line);
     dm.Title1 = c.ReadLine();
     dm.Title2 = c.ReadLine();
-    c.SkipLines(2);
-    const double maxSto = ReadHeaderValue(c, path);
-    const double iniSto = ReadHeaderValue(c, path);
-    const double maxEsc = ReadHeaderValue(c, path);
-    c.SkipLines(4);
+    const double maxSto = ReadHeaderValue(c, kMaxStoLabel, path);
+    const double iniSto = ReadHeaderValue(c, kIniStoLabel, path);
+    const double maxEsc = ReadHeaderValue(c, kMaxEscLabel, path);
+    c.GoToLine(kAnalysisFirstRowLine);
     const std::vector<FileRow> rows = ReadRows(c, path);
 
     const int n = static_cast<int>(rows.size());

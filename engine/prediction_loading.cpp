@@ -8,6 +8,7 @@
 
 #include "engine/engine_file_error.h"
 #include "engine/first_reservoir.h"
+#include "model/input_file_layout.h"
 #include "model/text_cursor.h"
 
 namespace tervala {
@@ -39,11 +40,12 @@ ReadOutcome ParsePredictionInput(TextCursor& file, const std::string& path, Pred
         return EngineFileError("The input file " + Quoted(path) + " ends before line " +
                                std::to_string(file.LineNumber()) + " of its header");
     };
-    // A header line: a label of `skip` characters, then the number.
-    auto header = [&](int skip) {
+    // A labelled header line: the label passed, then the number.
+    auto header = [&](const InputLabel& label) {
+        file.GoToLine(label.Line);
         if (file.AtEnd()) throw endsBefore();
         const int line = file.LineNumber();
-        file.SkipChars(skip);
+        file.SkipChars(label.Length());
         std::optional<double> value = file.ReadReal();
         if (!value) {
             throw EngineFileError("Line " + std::to_string(line) + " of the input file " +
@@ -53,29 +55,26 @@ ReadOutcome ParsePredictionInput(TextCursor& file, const std::string& path, Pred
         return *value;
     };
 
-    file.SkipLines(3);
+    file.GoToLine(kTitle1Line);
     if (file.AtEnd()) throw endsBefore();
     in.Title1 = file.ReadLine();
     if (file.AtEnd()) throw endsBefore();
     in.Title2 = file.ReadLine();
-    file.SkipLines(2);
-    // " Maximum dead storage: ", " Initial dead storage: ", " Max.escape/time unit: "
-    in.MaxSto = header(23);
-    in.IniSto = header(23);
-    in.MaxEsc = header(23);
+    in.MaxSto = header(kMaxStoLabel);
+    in.IniSto = header(kIniStoLabel);
+    in.MaxEsc = header(kMaxEscLabel);
 
+    file.GoToLine(kAlphaFunctionLine);
     if (file.AtEnd()) throw endsBefore();
     const std::string tag = file.ReadChars(4);
     file.SkipLine();
     if (tag != kLinearAlphaTag) return ReadOutcome::NotLinear;
 
-    // " A coefficient : ", " Value of B is : ", " Effective porosity (%) :",
-    // " Initial runoff rate : ", " Initial water level : "
-    in.MCoeff = header(17);
-    in.NValue = header(17);
-    in.PorosityPercent = header(25);
-    in.RunIni = header(23);
-    in.HeadIni = header(23);
+    in.MCoeff = header(kMCoeffLabel);
+    in.NValue = header(kNValueLabel);
+    in.PorosityPercent = header(kPorosityLabel);
+    in.RunIni = header(kRunIniLabel);
+    in.HeadIni = header(kHeadIniLabel);
 
     // The column header: an empty line, a ruler, the titles and a ruler. A
     // file without the empty line has its second ruler third.

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "model/file_replace.h"
+#include "model/input_file_layout.h"
 #include "model/number_text.h"
 #include "model/parameter_file.h"
 #include "model/program_error.h"
@@ -67,10 +68,10 @@ std::optional<std::string> InputFileText(const TDMOmbrel& dm, const ProgramValue
     line(OneLine(dm.Title1));
     line(OneLine(dm.Title2));
     line("");
-    line(" Filename: " + dm.FileName);
-    line(" Maximum dead storage: " + FormatParameter(dm.MaxSto));
-    line(" Initial dead storage: " + FormatParameter(dm.IniSto));
-    line(" Max.escape/time unit: " + FormatParameter(dm.MaxEsc));
+    line(kFileNameLabel.Text + dm.FileName);
+    line(kMaxStoLabel.Text + FormatParameter(dm.MaxSto));
+    line(kIniStoLabel.Text + FormatParameter(dm.IniSto));
+    line(kMaxEscLabel.Text + FormatParameter(dm.MaxEsc));
 
     if (dm.DischargeMode) {
         line("");
@@ -86,11 +87,11 @@ std::optional<std::string> InputFileText(const TDMOmbrel& dm, const ProgramValue
     }
     if (dm.PredictionMode) {
         line(" Linear reservoir function : Alpha = A * Runoff + B");
-        line(" A coefficient : " + FormatCoefficient(values.MCoeff));
-        line(" Value of B is : " + FormatCoefficient(values.NValue));
-        line(" Effective porosity (%) :" + FormatFixed(dm.Porosity, 8, 2));
-        line(" Initial runoff rate : " + FormatParameter(dm.RunIni));
-        line(" Initial water level : " + FormatParameter(dm.HeadIni));
+        line(kMCoeffLabel.Text + FormatCoefficient(values.MCoeff));
+        line(kNValueLabel.Text + FormatCoefficient(values.NValue));
+        line(kPorosityLabel.Text + FormatFixed(dm.Porosity, 8, 2));
+        line(kRunIniLabel.Text + FormatParameter(dm.RunIni));
+        line(kHeadIniLabel.Text + FormatParameter(dm.HeadIni));
         line("");
         line(" " + std::string(41, '-'));
         line(" Serial    T i m e   Rainfall  Escape rate");
@@ -162,18 +163,19 @@ class InputReader {
     bool ReadHeaderAndRows() {
         const DataMode mode = *ModeOfTag(dm_.ModeTag);  // Read() takes the three tags only
         dm_.SetMode(mode);
-        file_.SkipLine();
+        file_.GoToLine(kTitle1Line);
         dm_.Title1 = file_.ReadLine();
         dm_.Title2 = file_.ReadLine();
-        file_.SkipLines(2);
-        if (!LabelledNumber(23, dm_.MaxSto) || !LabelledNumber(23, dm_.IniSto) ||
-            !LabelledNumber(23, dm_.MaxEsc)) {
+        file_.GoToLine(kMaxStoLabel.Line);
+        if (!LabelledNumber(kMaxStoLabel.Length(), dm_.MaxSto) ||
+            !LabelledNumber(kIniStoLabel.Length(), dm_.IniSto) ||
+            !LabelledNumber(kMaxEscLabel.Length(), dm_.MaxEsc)) {
             return false;
         }
 
         warned_ = false;
         if (mode == DataMode::DischargeAnalysis) {
-            file_.SkipLines(4);
+            file_.GoToLine(kAnalysisFirstRowLine);
             if (!AnalysisRows(dm_.DischData)) return false;
         } else if (mode == DataMode::HeadAnalysis) {
             // Some files carry an extra empty line before the table header:
@@ -207,10 +209,11 @@ class InputReader {
     bool PredictionHeader() {
         dm_.AlphaTag = file_.ReadChars(4);
         file_.SkipLine();
+        // The first three characters of a coefficient's label tell its version.
         const std::string aMarker = file_.ReadChars(3);
-        if (!LabelledNumber(14, values_.MCoeff)) return false;
+        if (!LabelledNumber(kMCoeffLabel.Length() - 3, values_.MCoeff)) return false;
         const std::string bMarker = file_.ReadChars(3);
-        if (!LabelledNumber(14, values_.NValue)) return false;
+        if (!LabelledNumber(kNValueLabel.Length() - 3, values_.NValue)) return false;
         dm_.AlphaMissing = false;
         // Files of older versions describe alpha differently; their
         // coefficients cannot be used and the user has to give new ones.
@@ -222,8 +225,10 @@ class InputReader {
             messages_.ShowMessage(kForeignAlphaMessage);
         }
         if (oldA) file_.SkipLines(2);
-        if (!LabelledNumber(25, dm_.Porosity) || !LabelledNumber(22, dm_.RunIni) ||
-            !LabelledNumber(22, dm_.HeadIni)) {
+        // The initial values are read from the blank that closes their label.
+        if (!LabelledNumber(kPorosityLabel.Length(), dm_.Porosity) ||
+            !LabelledNumber(kRunIniLabel.Length() - 1, dm_.RunIni) ||
+            !LabelledNumber(kHeadIniLabel.Length() - 1, dm_.HeadIni)) {
             return false;
         }
         if (oldA) file_.SkipLine();

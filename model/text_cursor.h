@@ -28,6 +28,8 @@ class TextCursor {
     std::string ReadLine();
     void SkipLine() { (void)ReadLine(); }
     void SkipLines(int count);
+    // Skips to the start of line `line` (from 1); nothing when already past it.
+    void GoToLine(int line) { SkipLines(line - LineNumber()); }
     // Up to `count` characters of the current line (fewer at its end).
     std::string ReadChars(int count);
     void SkipChars(int count) { (void)ReadChars(count); }
