@@ -8,6 +8,7 @@
 #include "engine/finite_results.h"
 #include "engine/fit_statistics.h"
 #include "model/input_file_layout.h"
+#include "model/message_texts.h"
 #include "model/text_cursor.h"
 
 namespace tervala {
@@ -25,20 +26,16 @@ struct FileRow {
     double time, rain, esc, observed;
 };
 
-std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
-
 double ReadHeaderValue(TextCursor& c, const InputLabel& label, const std::string& path) {
     c.GoToLine(label.Line);
     const int line = c.LineNumber();
     if (c.AtEnd()) {
-        throw EngineFileError("The input file " + Quoted(path) + " ends before line " +
-                              std::to_string(line) + " of its header");
+        throw EngineFileError(InputEndsBeforeText(path, line));
     }
     c.SkipChars(label.Length());
     std::optional<double> value = c.ReadReal();
     if (!value) {
-        throw EngineFileError("Line " + std::to_string(line) + " of the input file " +
-                              Quoted(path) + " holds no number after its label");
+        throw EngineFileError(NoNumberAfterLabelText(path, line));
     }
     c.SkipLine();
     return *value;
@@ -64,10 +61,7 @@ std::vector<FileRow> ReadRows(TextCursor& c, const std::string& path) {
         std::optional<double> values[4];
         for (auto& v : values) v = serial ? c.ReadReal() : std::nullopt;
         if (!serial || !values[0] || !values[1] || !values[2] || !values[3]) {
-            throw EngineFileError("Line " + std::to_string(line) + " of the input file " +
-                                  Quoted(path) +
-                                  " is no data row of an analysis: it needs a whole serial "
-                                  "number, time, rain, escape rate and observed value");
+            throw EngineFileError(NoAnalysisRowText(path, line));
         }
         rows.push_back({*serial, *values[0], *values[1], *values[2], *values[3]});
         c.SkipLine();
@@ -102,7 +96,7 @@ void LoadAnalysisData(Session& s, AnalysisKind kind, UserMessages& messages,
 
     std::optional<TextCursor> file = TextCursor::FromFile(path);
     if (!file) {
-        throw EngineFileError("The input file " + Quoted(path) + " could not be opened");
+        throw EngineFileError(InputNotOpenedText(path));
     }
     TextCursor& c = *file;
     c.GoToLine(kTitle1Line);
@@ -122,10 +116,7 @@ void LoadAnalysisData(Session& s, AnalysisKind kind, UserMessages& messages,
     progress.ShowRowCount(n);
 
     if (n > kAnalysisCapacity) {
-        Refuse(s, messages,
-               "The input file holds " + std::to_string(n) +
-                   " data rows; an analysis can take at most " +
-                   std::to_string(kAnalysisCapacity) + " rows.");
+        Refuse(s, messages, TooManyAnalysisRowsText(n, kAnalysisCapacity));
         return;
     }
 
@@ -155,21 +146,13 @@ void LoadAnalysisData(Session& s, AnalysisKind kind, UserMessages& messages,
 
     s.Flags.AnalysisOk = true;
     dm.RunFailed = false;
-    if (kind == AnalysisKind::Discharge && observedRange < kMinimumRange) {
+    if (observedRange < kMinimumRange) {
         Refuse(s, messages,
-               "There is no variation in runoff values. Rainfall-Discharge analysis cannot be "
-               "made");
-        return;
-    }
-    if (kind == AnalysisKind::Head && observedRange < kMinimumRange) {
-        Refuse(s, messages,
-               "There is no variation in water level values. Rainfall-Hydr.Head analysis "
-               "cannot be made");
+               kind == AnalysisKind::Discharge ? kNoRunoffVariationText : kNoHeadVariationText);
         return;
     }
     if (timeRange < kMinimumRange) {
-        Refuse(s, messages,
-               "There is no variation in time Rainfall-Discharge analysis cannot be made");
+        Refuse(s, messages, kNoTimeVariationAnalysisText);
         return;
     }
 
@@ -198,13 +181,7 @@ void LoadAnalysisData(Session& s, AnalysisKind kind, UserMessages& messages,
         t.TrendC = trend.Fit.Parabola->Q0;
     }
     if (TrendInconsistent(r.Rain, n, t)) {
-        messages.ShowMessage(kind == AnalysisKind::Discharge
-                                 ? "The quadratic trend of the relation between rainfall and runoff "
-                                   "data shows an inconsistency, see the. output graphics. The "
-                                   "model may not fit perfectly."
-                                 : "The quadratic trend of the relation between rainfall and hydr. "
-                                   "head data shows an inconsistency, see the. output graphics. The "
-                                   "model may not fit perfectly.");
+        messages.ShowMessage(kind == AnalysisKind::Discharge ? kRunoffTrendText : kHeadTrendText);
     }
 }
 

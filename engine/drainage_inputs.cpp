@@ -7,20 +7,20 @@ namespace tervala {
 std::string DrainageFieldMessage(DrainageQuantity quantity, double value) {
     switch (quantity) {
         case DrainageQuantity::Ka:
-            return value < 0 ? "Ka should be greater than zero" : "";
+            return value < 0 ? kKaNegativeText : "";
         case DrainageQuantity::Kb:
-            return value < 0 ? "Kb should be greater than zero" : "";
+            return value < 0 ? kKbNegativeText : "";
         case DrainageQuantity::D:
-            return value <= 0 ? "D should be greater than zero" : "";
+            return value <= 0 ? kDNotPositiveText : "";
         case DrainageQuantity::U:
-            return value <= 0 ? "U should be greater than zero" : "";
+            return value <= 0 ? kUNotPositiveText : "";
         case DrainageQuantity::Porosity:
-            if (value <= 0) return "P should be greater than zero";
-            if (value < 1) return "P should be greater than 1%";
-            if (value > 30) return "P should be less than 30%";
+            if (value <= 0) return kPNotPositiveText;
+            if (value < 1) return kPBelowOneText;
+            if (value > 30) return kPAboveThirtyText;
             return "";
         case DrainageQuantity::L:
-            return value <= 0 ? "L should be greater than zero" : "";
+            return value <= 0 ? kLNotPositiveText : "";
     }
     return "";
 }

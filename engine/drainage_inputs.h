@@ -7,16 +7,13 @@
 #include <string>
 
 #include "engine/equivalent_depth.h"
+#include "model/message_texts.h"
 #include "model/parameter_file.h"
 
 namespace tervala {
 
 enum class DrainageQuantity { Ka, Kb, D, U, Porosity, L };
 
-
-inline constexpr const char* kDrainageIncompleteMessage = "One or more data values are incorrect";
-inline constexpr const char* kDrainageComputedMessage =
-    "The drainage parameters were computed and its values are entered in the input tabsheet.";
 
 // The check made when the user leaves one field: the message that refuses the
 // value, or an empty text when it is accepted. A conductivity of 0 and a

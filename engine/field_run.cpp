@@ -9,6 +9,7 @@
 #include "engine/save_input.h"
 #include "engine/session.h"
 #include "model/input_file.h"
+#include "model/message_texts.h"
 #include "model/text_cursor.h"
 
 namespace tervala {
@@ -82,7 +83,7 @@ FieldRunStatus Run(const std::string& argument, const SearchOptions& options,
     std::error_code ec;
     const std::string path = std::filesystem::absolute(argument, ec).string();
     if (ec || !std::filesystem::exists(path, ec)) {
-        messages.ShowMessage("File does not exist, please select another one,");
+        messages.ShowMessage(kNoSuchFileText);
         return FieldRunStatus::FileOrUsage;
     }
     // The report and fit file go beside the input under its base name: an
@@ -108,9 +109,7 @@ FieldRunStatus Run(const std::string& argument, const SearchOptions& options,
     if (r.Job == DataMode::HeadAnalysis) dm.SetMode(DataMode::HeadAnalysis);
 
     if (diagnosis && diagnosis->RefusePrediction && r.Job == DataMode::Prediction) {
-        messages.ShowMessage("The file \"" + path +
-                             "\" is the input of a prediction, which has no fit to diagnose: "
-                             "fit diagnostics need a discharge or head analysis.");
+        messages.ShowMessage(NoFitToDiagnoseText(path));
         return FieldRunStatus::FileOrUsage;
     }
 

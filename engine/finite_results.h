@@ -6,12 +6,9 @@
 #pragma once
 
 #include "engine/session.h"
+#include "model/message_texts.h"
 
 namespace tervala {
-
-inline constexpr const char* kNotFiniteText =
-    "Some data values are too large: the calculation goes beyond the largest real number the "
-    "program can handle. No output has been written";
 
 // Whether the time, rain, escape rates, recharge and observed values of an
 // analysis just loaded are all finite (rows 1..RowCount).

@@ -1,5 +1,7 @@
 #include "engine/first_reservoir.h"
 
+#include "model/message_texts.h"
+
 namespace tervala {
 
 void ReservoirSeries::Resize(int n) {
@@ -53,14 +55,12 @@ bool ComputeRecharge(RechargeVariant variant, int n, double maxSto, double& iniS
             // Equal times are a step without escape; only going back in time is refused.
             if (Delta < 0) {
                 flags.TimeSeqError = true;
-                messages.ShowMessage(
-                    "Incorrect time sequence encountered. Please correct the input file");
+                messages.ShowMessage(kAnalysisTimeSequenceText);
                 return false;
             }
         } else if (!(Delta > 0)) {
             flags.PredTimeError = true;
-            messages.ShowMessage(
-                "Incorrect time sequence encountered Please correct the input file");
+            messages.ShowMessage(kPredictionTimeSequenceText);
             return false;
         }
         // The fullness ratio below divides by the maximum storage. The
@@ -68,7 +68,7 @@ bool ComputeRecharge(RechargeVariant variant, int n, double maxSto, double& iniS
         // running on with a division by zero.
         flags.MaxStoOk = true;
         if (maxSto <= 0) {
-            messages.ShowMessage("The Maximum Storage must be > 0");
+            messages.ShowMessage(kMaxStorageText);
             flags.MaxStoOk = false;
             return false;
         }

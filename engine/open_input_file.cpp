@@ -40,7 +40,7 @@ void ReadParameterFileBeside(Session& s, bool predictionSelected, UserMessages& 
     if (!std::isfinite(alpha.exact.M) || !std::isfinite(alpha.exact.N)) {
         // A file edited by hand with a zero spacing, perimeter or porosity:
         // no alpha function follows from it, and the fields keep theirs.
-        messages.ShowMessage(kDrainageIncompleteMessage);
+        messages.ShowMessage(kDrainageIncompleteText);
         return;
     }
     // The fields show five decimals, and the prediction uses what they show.
@@ -72,7 +72,7 @@ OpenedInput OpenInputFile(Session& s, const std::string& path, bool predictionSe
     const std::string previousName = dm.FileName;
     dm.FileName = path;
     if (!Exists(path)) {
-        messages.ShowMessage("File does not exist, please select another one,");
+        messages.ShowMessage(kNoSuchFileText);
         return {};
     }
     OpenedInput opened = ReopenInputFile(s, predictionSelected, messages);

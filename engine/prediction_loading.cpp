@@ -9,6 +9,7 @@
 #include "engine/engine_file_error.h"
 #include "engine/first_reservoir.h"
 #include "model/input_file_layout.h"
+#include "model/message_texts.h"
 #include "model/text_cursor.h"
 
 namespace tervala {
@@ -27,8 +28,6 @@ struct PredictionInput {
 
 enum class ReadOutcome { Ok, NotLinear, TooManyRows };
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
-
 bool IsBlankLine(const std::string& text) {
     return text.find_first_not_of(" \t") == std::string::npos;
 }
@@ -37,8 +36,7 @@ bool IsBlankLine(const std::string& text) {
 // that does not hold what its layout promises raises EngineFileError.
 ReadOutcome ParsePredictionInput(TextCursor& file, const std::string& path, PredictionInput& in) {
     auto endsBefore = [&]() {
-        return EngineFileError("The input file " + Quoted(path) + " ends before line " +
-                               std::to_string(file.LineNumber()) + " of its header");
+        return EngineFileError(InputEndsBeforeText(path, file.LineNumber()));
     };
     // A labelled header line: the label passed, then the number.
     auto header = [&](const InputLabel& label) {
@@ -48,8 +46,7 @@ ReadOutcome ParsePredictionInput(TextCursor& file, const std::string& path, Pred
         file.SkipChars(label.Length());
         std::optional<double> value = file.ReadReal();
         if (!value) {
-            throw EngineFileError("Line " + std::to_string(line) + " of the input file " +
-                                  Quoted(path) + " holds no number after its label");
+            throw EngineFileError(NoNumberAfterLabelText(path, line));
         }
         file.SkipLine();
         return *value;
@@ -97,10 +94,7 @@ ReadOutcome ParsePredictionInput(TextCursor& file, const std::string& path, Pred
         std::optional<double> time = serial ? file.ReadReal() : std::nullopt;
         std::optional<double> rain = time ? file.ReadReal() : std::nullopt;
         if (!rain) {
-            throw EngineFileError("Line " + std::to_string(line) + " of the input file " +
-                                  Quoted(path) +
-                                  " is no data row of a prediction: it needs a whole serial "
-                                  "number, time and rain");
+            throw EngineFileError(NoPredictionRowText(path, line));
         }
         file.SkipLine();
         if (in.Serial.size() == static_cast<std::size_t>(kPredictionCapacity))
@@ -131,7 +125,7 @@ bool LoadPredictionData(Session& s, UserMessages& messages) {
     try {
         std::optional<TextCursor> file = TextCursor::FromFile(dm.FileName);
         if (!file) {
-            throw EngineFileError("The input file " + Quoted(dm.FileName) + " could not be opened");
+            throw EngineFileError(InputNotOpenedText(dm.FileName));
         }
         outcome = ParsePredictionInput(*file, dm.FileName, in);
     } catch (const EngineFileError&) {
@@ -142,16 +136,9 @@ bool LoadPredictionData(Session& s, UserMessages& messages) {
         case ReadOutcome::Ok:
             break;
         case ReadOutcome::NotLinear:
-            return Refuse(s, messages,
-                          "The input file " + Quoted(dm.FileName) +
-                              " holds no linear alpha function (line 11 does not start with"
-                              " \" Lin\"). The prediction cannot be made");
+            return Refuse(s, messages, NoLinearAlphaText(dm.FileName));
         case ReadOutcome::TooManyRows:
-            return Refuse(s, messages,
-                          "The input file " + Quoted(dm.FileName) + " holds more than " +
-                              std::to_string(kPredictionCapacity) +
-                              " data rows. A prediction can be made for at most " +
-                              std::to_string(kPredictionCapacity) + " rows");
+            return Refuse(s, messages, TooManyPredictionRowsText(dm.FileName, kPredictionCapacity));
     }
 
     // The file has been read: its values replace those in memory, so the
@@ -184,29 +171,25 @@ bool LoadPredictionData(Session& s, UserMessages& messages) {
         range = *hi - *lo;
     }
     if (range < 0.001)
-        return Refuse(s, messages, "There is no variation in time The hydrograph cannot be made");
+        return Refuse(s, messages, kNoTimeVariationPredictionText);
 
     // The escape rates are not in the rows read here but in the data set
     // (the grid values saved with the file); each row needs its own.
     const std::size_t escapeRates =
         std::min(static_cast<std::size_t>(std::max(dm.NrOfData, 0)), dm.EscData.size());
     if (escapeRates < static_cast<std::size_t>(n)) {
-        return Refuse(s, messages,
-                      "The data set holds " + std::to_string(escapeRates) +
-                          " escape rates for the " + std::to_string(n) +
-                          " data rows of the input file. The prediction cannot be made;"
-                          " please save the input data again");
+        return Refuse(s, messages, EscapeRatesMissingText(static_cast<int>(escapeRates), n));
     }
 
     // The fullness of the first reservoir is its storage divided by the
     // maximum: without room in the reservoir there is no escape to scale.
     if (p.MaxSto <= 0) {
         s.Flags.MaxStoOk = false;
-        return Refuse(s, messages, "The Maximum Storage must be > 0");
+        return Refuse(s, messages, kMaxStorageText);
     }
 
     // The head rises by the recharge spread over the drainable pore space.
-    if (p.PorosityFrac <= 0) return Refuse(s, messages, "The Effective porosity must be > 0");
+    if (p.PorosityFrac <= 0) return Refuse(s, messages, kPorosityNotPositiveText);
 
     for (int k = 1; k <= n; ++k) p.Reservoir.Esc[k] = dm.EscData[k - 1];
 

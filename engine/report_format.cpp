@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "engine/engine_file_error.h"
+#include "model/message_texts.h"
 #include "model/number_text.h"
 
 namespace tervala {
@@ -23,7 +24,7 @@ void WriteReportFile(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (out) out.write(text.data(), static_cast<std::streamsize>(text.size()));
     if (out) out.close();
-    if (!out) throw EngineFileError("The file \"" + path + "\" could not be written");
+    if (!out) throw EngineFileError(NotWrittenText(path));
 }
 
 }  // namespace tervala

@@ -1,7 +1,6 @@
 #include "engine/run_selected_mode.h"
 
 #include "engine/prediction.h"
-#include "model/input_file.h"
 
 namespace tervala {
 
@@ -55,11 +54,6 @@ RunVerdict JudgeRun(Session& s, const RunOutcome& outcome) {
         return RunVerdict::Failed;
     }
     return RunVerdict::Good;
-}
-
-std::string RunDoneText(const std::string& reportName) {
-    return "The input is saved in " + ReplaceExtension(reportName, ".inp") + " ;" +
-           " Calculations were done and the output is saved in  " + reportName;
 }
 
 }  // namespace tervala

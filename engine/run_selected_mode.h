@@ -47,7 +47,4 @@ enum class RunVerdict {
 // failed run, as the next run starts afresh).
 RunVerdict JudgeRun(Session& s, const RunOutcome& outcome);
 
-// The closing message of a good run, given the report's name.
-std::string RunDoneText(const std::string& reportName);
-
 }  // namespace tervala

@@ -30,15 +30,6 @@ struct FieldText {
     double* target;
 };
 
-std::string FieldNotNumberText(const FieldText& field) {
-    const std::string what = field.text->find_first_not_of(" \t") == std::string::npos
-                                 ? std::string(" is empty")
-                                 : " holds \"" + *field.text + "\", which is not a number";
-    return std::string("The field \"") + field.label + "\"" + what +
-           ". Give the alpha function (M and N) and the initial values as numbers; the input "
-           "data were not saved.";
-}
-
 // All five prediction fields, or none: a field that is no number (the
 // "missing" of an older file) stops the command before anything is written.
 bool ReadPredictionFields(Session& s, const PredictionFieldTexts& fields, UserMessages& messages) {
@@ -55,7 +46,7 @@ bool ReadPredictionFields(Session& s, const PredictionFieldTexts& fields, UserMe
     for (size_t i = 0; i < 5; ++i) {
         std::optional<double> x = TryStringToFloat(*order[i].text);
         if (!x) {
-            messages.ShowMessage(FieldNotNumberText(order[i]));
+            messages.ShowMessage(FieldNotNumberText(order[i].label, *order[i].text));
             return false;
         }
         values[i] = *x;
@@ -187,9 +178,7 @@ std::optional<std::string> InputNameRefusal(const std::string& fileName) {
         ReplaceExtension(fileName, ".dat") != fileName) {
         return std::nullopt;
     }
-    return "The input file \"" + fileName +
-           "\" has the extension of a report or fit file, which the run would overwrite. "
-           "Please give the input file another extension.";
+    return InputNamedLikeReportText(fileName);
 }
 
 }  // namespace tervala

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/session.h"
+#include "model/message_texts.h"
 #include "model/messages.h"
 
 namespace tervala {
@@ -52,12 +53,6 @@ struct SaveOutcome {
     int KeptRows = 0;          // complete rows (V)
     bool RowsLeftOut = false;  // some rows were incomplete and were packed away
 };
-
-inline constexpr const char* kNotSavedText = "The input data were not saved";
-inline constexpr const char* kNotAllRealText = "Not all data values in the inputfile are real";
-inline constexpr const char* kInputErrorsText =
-    "The input data were not saved due to input errors like negative values or a non-sequential "
-    "time series";
 
 // A row is complete when its time, rain and escape-rate cells hold text.
 bool RowComplete(const GridRowTexts& row);

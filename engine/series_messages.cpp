@@ -9,8 +9,6 @@ namespace {
 const char* const kRoleNames[kSeriesRoles] = {"time", "rain", "escape rate", "observed discharge"};
 const char* const kRoleOptions[kSeriesRoles] = {"--time", "--rain", "--escape", "--observed"};
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
-
 std::string Joined(const std::vector<std::string>& items) {
     std::string text;
     for (size_t i = 0; i < items.size(); ++i) text += (i > 0 ? ", " : "") + items[i];
@@ -143,19 +141,6 @@ std::string ImportedTitle2(const ImportedSeries& s) {
         if (!name.empty()) names.push_back(name);
     return "Lines " + std::to_string(s.FirstLine) + " to " + std::to_string(s.LastLine) + ": " +
            Joined(names);
-}
-
-std::string SeriesFileNotReadText(const std::string& file) {
-    return "The file " + Quoted(file) + " could not be opened or read.";
-}
-
-std::string NoReportTablesText(const std::string& file) {
-    return Quoted(file) +
-           " is no report of Tervala: it holds no table of an analysis or a prediction.";
-}
-
-std::string FileNotWrittenText(const std::string& file) {
-    return "The file " + Quoted(file) + " could not be written.";
 }
 
 std::string FieldDoneLine(int done, int total, const std::string& file, int exitCode,

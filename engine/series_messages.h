@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/series_import.h"
+#include "model/message_texts.h"
 
 namespace tervala {
 
@@ -35,17 +36,8 @@ inline constexpr const char* kImportSeriesTitle = "Import series";
 inline constexpr const char* kCsvFilesFilter = "CSV files (*.csv *.txt)|*.csv;*.txt";
 inline constexpr const char* kSaveSeriesTitle = "Save series as CSV";
 inline constexpr const char* kSaveSeriesFilter = "CSV files (*.csv)|*.csv";
-inline constexpr const char* kNoReportForSeriesText =
-    "There is no report to take series from. Run a data set with \" Save / Run\" or open a "
-    "report with \"Open output\" first.";
-inline constexpr const char* kNoGraphForDataText =
-    "No graph is drawn. Choose a graph and press \"Go\"; its data can then be copied.";
 inline constexpr const char* kGraphDataCopiedText =
     "The data of the graph are on the clipboard, ready to be pasted into a spreadsheet.";
-
-std::string SeriesFileNotReadText(const std::string& file);
-std::string NoReportTablesText(const std::string& file);
-std::string FileNotWrittenText(const std::string& file);
 
 // A field whose run is done, among `total`: "[3/10, 7 left] a.inp: report written".
 std::string FieldDoneLine(int done, int total, const std::string& file, int exitCode,

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "model/input_file.h"
-#include "model/report_not_opened_message.h"
+#include "model/message_texts.h"
 #include "model/text_cursor.h"
 
 namespace tervala {
@@ -16,7 +16,7 @@ bool ReadFitTrend(const TDMOmbrel& data, TrendResults& trend, UserMessages& mess
     std::string name = FitFileName(data);
     std::optional<TextCursor> fit = TextCursor::FromFile(name);
     if (!fit) {
-        messages.ShowMessage(ReportNotOpenedMessage(name));
+        messages.ShowMessage(GraphFileNotOpenedText(name));
         return false;
     }
 
@@ -26,9 +26,7 @@ bool ReadFitTrend(const TDMOmbrel& data, TrendResults& trend, UserMessages& mess
         fit->ReadChars(3);  // "A= ", " B=", " C="
         c = fit->ReadReal();
         if (!c) {
-            messages.ShowMessage("The fit file \"" + name +
-                                 "\" is damaged: its trend coefficients could not be read. "
-                                 "The graph is not drawn.");
+            messages.ShowMessage(DamagedFitFileText(name));
             return false;
         }
     }

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "model/graph_report_probe.h"
-#include "model/report_not_opened_message.h"
+#include "model/message_texts.h"
 #include "model/text_cursor.h"
 
 namespace tervala {
@@ -34,11 +34,6 @@ struct ReadRows {
     DataArrayI serials;
     GraphSeries series;
 };
-
-std::string DamagedReportMessage(const std::string& name, const std::string& what) {
-    return "The report \"" + name + "\" is damaged or cut short: " + what +
-           ". The graph is not drawn.";
-}
 
 // Reads `count` rows at the reader's position, then checks that the ruler
 // closing the table follows. Returns a description of the fault, if any.
@@ -141,7 +136,7 @@ GraphReadOutcome ReadGraphData(TDMOmbrel& data, ProgramValues& values, GraphKind
     const std::string& name = data.LastFileName;
     std::optional<TextCursor> opened = TextCursor::FromFile(name);
     if (!opened) {
-        messages.ShowMessage(ReportNotOpenedMessage(name));
+        messages.ShowMessage(GraphFileNotOpenedText(name));
         return GraphReadOutcome::Failed;
     }
     const TextCursor start = *opened;
@@ -157,7 +152,7 @@ GraphReadOutcome ReadGraphData(TDMOmbrel& data, ProgramValues& values, GraphKind
         FindTable(report, start, kHeadReportTag);
         report.SkipLines(kHeadingLines);
         if (auto fault = ReadTable(report, count, ColumnOrder::Analysis, rows)) {
-            messages.ShowMessage(DamagedReportMessage(name, *fault));
+            messages.ShowMessage(DamagedReportText(name, *fault));
             return GraphReadOutcome::Failed;
         }
         if (count == 0) {
@@ -221,7 +216,7 @@ GraphReadOutcome ReadGraphData(TDMOmbrel& data, ProgramValues& values, GraphKind
     FindTable(report, start, kPredictionReportTag);
     report.SkipLines(kHeadingLines);
     if (auto fault = ReadTable(report, count, ColumnOrder::Prediction, rows)) {
-        messages.ShowMessage(DamagedReportMessage(name, *fault));
+        messages.ShowMessage(DamagedReportText(name, *fault));
         return GraphReadOutcome::Failed;
     }
     bool any = !rows.serials.empty();

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "model/report_not_opened_message.h"
+#include "model/message_texts.h"
 #include "model/text_cursor.h"
 
 namespace tervala {
@@ -18,7 +18,7 @@ std::optional<DataMode> ReportModeOfTag(const std::string& graphTag) {
 bool ProbeGraphReport(TDMOmbrel& data, UserMessages& messages) {
     std::optional<TextCursor> opened = TextCursor::FromFile(data.LastFileName);
     if (!opened) {
-        messages.ShowMessage(ReportNotOpenedMessage(data.LastFileName));
+        messages.ShowMessage(GraphFileNotOpenedText(data.LastFileName));
         return false;
     }
     const TextCursor start = *opened;

@@ -7,6 +7,7 @@
 #include "model/fit_trend_reader.h"
 #include "model/graph_data_reader.h"
 #include "model/graph_report_probe.h"
+#include "model/message_texts.h"
 #include "model/report_loading.h"
 
 namespace tervala {
@@ -32,7 +33,7 @@ bool OpenReport(TDMOmbrel& dm, const std::string& path, UserMessages& messages) 
     dm.LastFileName = path;
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) {
-        messages.ShowMessage("File does not exist, please select another one,");
+        messages.ShowMessage(kNoSuchFileText);
         return false;
     }
     return LoadReport(dm, path, messages);
@@ -44,14 +45,11 @@ GraphRequestOutcome RequestGraph(TDMOmbrel& dm, ProgramValues& values, GraphKind
     if (!ProbeGraphReport(dm, messages)) return GraphRequestOutcome::Refused;
     const std::optional<DataMode> mode = ReportModeOfTag(dm.GraphTag);
     if (!mode) {
-        messages.ShowMessage("The file \"" + report +
-                             "\" is no report of a Tervala analysis or prediction.");
+        messages.ShowMessage(NoReportOfProgramText(report));
         return GraphRequestOutcome::Refused;
     }
     if (IsAnalysisGraph(kind) != (*mode != DataMode::Prediction)) {
-        messages.ShowMessage("Graph " + std::to_string(GraphKindNumber(kind)) +
-                             " cannot be drawn from \"" + report + "\": it is " +
-                             ReportKindText(*mode) + ".");
+        messages.ShowMessage(GraphNotOfferedText(GraphKindNumber(kind), report, ReportKindText(*mode)));
         return GraphRequestOutcome::Refused;
     }
     // The trend graph draws the quadratic trend of the fit file beside the report.

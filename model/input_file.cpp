@@ -15,9 +15,6 @@ namespace tervala {
 namespace {
 
 constexpr const char* kEol = "\r\n";
-constexpr const char* kMissingEscapeMessage = "Please check the escape rate data";
-constexpr const char* kForeignAlphaMessage =
-    "This input file does not belong to OmbrelT. The Alfa charcateristics need to be redefined.";
 
 // Titles are single lines; a line break typed or pasted into one would shift
 // every line after it, and the engine reads the file by line positions.
@@ -222,7 +219,7 @@ class InputReader {
         if (oldA || oldB) {
             dm_.AlphaMissing = true;
             alphaMissing_ = true;
-            messages_.ShowMessage(kForeignAlphaMessage);
+            messages_.ShowMessage(kForeignAlphaText);
         }
         if (oldA) file_.SkipLines(2);
         // The initial values are read from the blank that closes their label.
@@ -257,7 +254,7 @@ class InputReader {
     }
 
     void WarnMissingEscape() {
-        if (!warned_) messages_.ShowMessage(kMissingEscapeMessage);
+        if (!warned_) messages_.ShowMessage(kMissingEscapeText);
         warned_ = true;
     }
 
@@ -344,18 +341,6 @@ class InputReader {
 
 }  // namespace
 
-std::string NoModeText(const std::string& fileName) {
-    return "The file \"" + fileName +
-           "\" is no input file of a discharge analysis, head analysis or prediction: its "
-           "second line names none of them.";
-}
-
-std::string TooWideText(double value, int row, const std::string& fileName) {
-    return "The value " + FormatGeneral(value) + " in row " + std::to_string(row) +
-           " is too large for the last column of the inputfile \"" + fileName +
-           "\", which was not written";
-}
-
 std::string ReplaceExtension(const std::string& fileName, const std::string& extension) {
     const size_t slash = fileName.find_last_of('/');
     const size_t dot = fileName.find_last_of('.');
@@ -369,8 +354,7 @@ bool WriteInputFile(TDMOmbrel& dm, const ProgramValues& values, UserMessages& me
     if (!ModeOfTag(dm.ModeTag) || !dm.Mode()) {
         // Without a mode no reader could use the file; option switching
         // always sets one, so this is the program's own fault.
-        ProgramError(messages, "The data set has no mode; the inputfile \"" + dm.FileName +
-                                   "\" was not written");
+        ProgramError(messages, DataSetNoModeText(dm.FileName));
         return false;
     }
     std::string tooWide;

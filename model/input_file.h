@@ -28,16 +28,6 @@ std::string ReplaceExtension(const std::string& fileName, const std::string& ext
 // file is touched.
 bool WriteInputFile(TDMOmbrel& dm, const ProgramValues& values, UserMessages& messages);
 
-// "The value <value> in row <row> is too large for the last column of the
-// inputfile "<name>", which was not written": the readers take at most 11
-// characters of the last value of a row (the observed value of an analysis,
-// the escape rate of a prediction).
-std::string TooWideText(double value, int row, const std::string& fileName);
-
-// "The file "<name>" is no input file of a discharge analysis, head analysis
-// or prediction: its second line names none of them."
-std::string NoModeText(const std::string& fileName);
-
 struct InputReadResult {
     bool ok = false;  // the file was read; false leaves the data set exactly as it was
     // The file describes alpha the way older versions did: the window shows

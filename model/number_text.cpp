@@ -8,10 +8,12 @@
 #include <string_view>
 #include <system_error>
 
+#include "model/message_texts.h"
+
 namespace tervala {
 
 ConversionError::ConversionError(const std::string& text)
-    : std::invalid_argument("'" + text + "' is not a valid floating point value") {}
+    : std::invalid_argument(NotANumberText(text)) {}
 
 namespace {
 

@@ -75,11 +75,4 @@ PastedBlock SpreadPastedText(const std::string& pasted, int col0, int row0) {
     return block;
 }
 
-std::string PasteCutText(int linesLeftOut) {
-    return "The maximum number of data is " + std::to_string(kMaxNrOfData) + ". " +
-           std::to_string(linesLeftOut) +
-           (linesLeftOut == 1 ? " pasted row beyond it was left out."
-                              : " pasted rows beyond it were left out.");
-}
-
 }  // namespace tervala

@@ -31,8 +31,4 @@ struct PastedBlock {
 
 PastedBlock SpreadPastedText(const std::string& text, int col0, int row0);
 
-// "The maximum number of data is 1500. <n> pasted rows beyond it were left
-// out." (one row: "1 pasted row beyond it was left out.")
-std::string PasteCutText(int linesLeftOut);
-
 }  // namespace tervala

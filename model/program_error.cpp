@@ -3,16 +3,7 @@
 namespace tervala {
 
 void ProgramError(UserMessages& messages, const std::string& text) {
-    messages.ShowMessage("A program error occurred." + text);
-}
-
-std::string CorruptNumbersText(const std::string& fileName) {
-    return "Real numbers in the inputfile \"" + fileName + "\" are corrupt";
-}
-
-std::string FileNotOpenedText(const std::string& fileName) {
-    return "The file \"" + fileName + "\"could not be opened. It may be " +
-           "damaged or in use by another program.";
+    messages.ShowMessage(kProgramErrorText + text);
 }
 
 }  // namespace tervala

@@ -5,16 +5,11 @@
 
 #include <string>
 
+#include "model/message_texts.h"
 #include "model/messages.h"
 
 namespace tervala {
 
 void ProgramError(UserMessages& messages, const std::string& text);
-
-// "Real numbers in the inputfile "<file>" are corrupt"
-std::string CorruptNumbersText(const std::string& fileName);
-
-// "The file "<file>"could not be opened. It may be damaged or in use by another program."
-std::string FileNotOpenedText(const std::string& fileName);
 
 }  // namespace tervala

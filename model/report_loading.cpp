@@ -5,6 +5,8 @@
 #include <sstream>
 #include <system_error>
 
+#include "model/message_texts.h"
+
 namespace tervala {
 
 namespace {
@@ -30,11 +32,6 @@ LineSet SplitLines(const std::string& text) {
 }
 
 }  // namespace
-
-std::string ReportNotOpenedText(const std::string& fileName) {
-    return "The file \"" + fileName + "\" could not be opened.  It may be damaged," +
-           "  not created due to inadequate input data," + "  in use by another program.";
-}
 
 bool LoadReport(TDMOmbrel& dm, const std::string& fileName, UserMessages& messages) {
     std::error_code ec;

@@ -10,14 +10,10 @@
 
 namespace tervala {
 
-// "The file "<file>" could not be opened.  It may be damaged,  not created due
-// to inadequate input data,  in use by another program."
-std::string ReportNotOpenedText(const std::string& fileName);
-
 // Reads every line of `fileName` (CR LF or LF line ends, removed) into
 // dm.OutputLines and their number into dm.OutputLineCount; when line 2 is
 // "Hydraulic Head simulation" dm.ModeTag becomes " Hyd". A file that cannot be
-// opened or read is answered with ReportNotOpenedText and leaves the data set
+// opened or read is answered with ReportNotOpenedText (model/message_texts.h) and leaves the data set
 // as it was; the result is then false.
 bool LoadReport(TDMOmbrel& dm, const std::string& fileName, UserMessages& messages);
 

@@ -179,7 +179,7 @@ void TAlfaForm::EditChange() {
 void TAlfaForm::Button1Click() {
     CheckCompleteness();
     if (!inputsValid_) {
-        dialogs_.ShowMessage(kDrainageIncompleteMessage);
+        dialogs_.ShowMessage(kDrainageIncompleteText);
         return;
     }
     TDMOmbrel& dm = session_.DMOmbrel;
@@ -212,7 +212,7 @@ void TAlfaForm::Button1Click() {
     }
     if (!WriteParameterFile(parName, v, dm.Porosity, dialogs_)) return;
     dm.ParFileName = parName;
-    dialogs_.ShowMessage(kDrainageComputedMessage);
+    dialogs_.ShowMessage(kDrainageComputedText);
 }
 
 void TAlfaForm::FormShow() {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "model/message_texts.h"
 #include "ui/program_folders.h"
 
 namespace tervala {
@@ -15,7 +16,7 @@ std::optional<std::string> ChooseFileToWrite(Dialogs& dialogs, const FileDialogR
     }
     std::error_code ec;
     if (std::filesystem::exists(*file, ec) &&
-        !dialogs.AskYesNo("The file already exists, overwrite?"))
+        !dialogs.AskYesNo(kOverwriteQuestion))
         return std::nullopt;
     return file;
 }

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "model/message_texts.h"
 #include "ui/dialogs.h"
 #include "ui/objective_map_picture.h"
 #include "ui/program_folders.h"
@@ -101,11 +102,11 @@ void TFitDiagnosticsForm::SavePictureButtonClick() {
     const std::optional<std::string> file = ChooseFileToWrite(dialogs_, save);
     if (!file) return;
     if (MapFileTypeOf(*file) == MapFileType::Unknown) {
-        dialogs_.ShowMessage("The picture \"" + *file + "\" needs the extension .png or .svg.");
+        dialogs_.ShowMessage(FitPictureTypeText(*file));
         return;
     }
     if (!SaveObjectiveMap(*diagnosis_->Map, *file))
-        dialogs_.ShowMessage("The picture could not be written to \"" + *file + "\".");
+        dialogs_.ShowMessage(FitPictureNotWrittenText(*file));
 }
 
 }  // namespace tervala

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "model/message_texts.h"
 #include "tervala_config.h"
 
 namespace tervala {
@@ -52,9 +53,7 @@ bool InExamplesFolder(const std::string& path) {
 
 std::optional<std::string> ExamplesKeptRefusal(const std::string& file) {
     if (!InExamplesFolder(file)) return std::nullopt;
-    return "\"" + file + "\" is in the folder of Tervala's examples (" + ExamplesFolder() +
-           "), which stay as installed: Tervala writes no file there. Please use a folder of "
-           "your own.";
+    return ExamplesKeptText(file, ExamplesFolder());
 }
 
 std::string FolderForSaving(const std::string& folder) {

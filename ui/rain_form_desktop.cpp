@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include "engine/session.h"
+#include "model/message_texts.h"
 #include "ui/dialogs.h"
 #include "ui/graph_picture.h"
 #include "ui/rain_form.h"
@@ -78,8 +79,7 @@ void TRainForm::FillRecentMenu() {
 void TRainForm::OpenRecentFile(const QString& file) {
     if (runActive_) return;
     if (!QFileInfo(file).isFile()) {
-        ShowMessage("The file \"" + file +
-                    "\" is no longer there; it is taken off the list of recent files.");
+        ShowMessage(QString::fromStdString(RecentFileGoneText(file.toStdString())));
         settings_->RemoveRecentInputFile(file);
         FillRecentMenu();
         return;
@@ -96,10 +96,7 @@ void TRainForm::OpenDroppedFile(const std::string& path) {
     } else if (extension == ".bmp") {
         OpenGraph(path);
     } else {
-        ShowMessage(QString::fromStdString(
-            "\"" + path +
-            "\" is no file Tervala opens. Drop an input file (.inp), a report (.out) or a graph "
-            "bitmap (.bmp) on the window."));
+        ShowMessage(QString::fromStdString(NotOpenedByTervalaText(path)));
     }
 }
 
@@ -112,7 +109,7 @@ void TRainForm::dropEvent(QDropEvent* event) {
     if (runActive_ || files.isEmpty()) return;
     event->acceptProposedAction();
     if (files.size() > 1) {
-        ShowMessage("Please drop one file at a time.");
+        ShowMessage(kDropOneFileText);
         return;
     }
     OpenDroppedFile(files.front().toStdString());

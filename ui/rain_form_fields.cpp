@@ -14,6 +14,7 @@
 
 #include "engine/open_input_file.h"
 #include "engine/session.h"
+#include "model/message_texts.h"
 #include "model/number_text.h"
 #include "ui/dialogs.h"
 #include "ui/rain_form.h"
@@ -54,38 +55,38 @@ void CheckField(QLineEdit* field, const char* notANumber, std::initializer_list<
 }  // namespace
 
 void TRainForm::MaxStorEditExit() {
-    CheckField(MaxStorEdit, "The maximum storage is not a valid real",
-               {{Negative, "The maximum storage must be >= 0", "0"}}, DM().MaxSto,
+    CheckField(MaxStorEdit, kMaxStorNotRealText,
+               {{Negative, kMaxStorNegativeText, "0"}}, DM().MaxSto,
                [this](const QString& t) { ShowMessage(t); });
 }
 
 void TRainForm::InitStorEditExit() {
-    CheckField(InitStorEdit, "The initial storage is not a valid real",
-               {{Negative, "The initial storage must be >= 0", "0"}}, DM().IniSto,
+    CheckField(InitStorEdit, kInitStorNotRealText,
+               {{Negative, kInitStorNegativeText, "0"}}, DM().IniSto,
                [this](const QString& t) { ShowMessage(t); });
 }
 
 void TRainForm::A1coeffEditExit() {
-    CheckField(A1coeffEdit, "The A1 coefficient is not a valid real", {}, session_->Values.MCoeff,
+    CheckField(A1coeffEdit, kA1coeffNotRealText, {}, session_->Values.MCoeff,
                [this](const QString& t) { ShowMessage(t); });
 }
 
 void TRainForm::InitRunEditExit() {
-    CheckField(InitRunEdit, "The initial runoff is not a valid real",
-               {{Negative, "The initial runoff must be >= 0", "0"}}, DM().RunIni,
+    CheckField(InitRunEdit, kInitRunNotRealText,
+               {{Negative, kInitRunNegativeText, "0"}}, DM().RunIni,
                [this](const QString& t) { ShowMessage(t); });
 }
 
 void TRainForm::InitLevelEditExit() {
-    CheckField(InitLevelEdit, "The initial level is not a valid real",
-               {{Negative, "The initial level must be >= 0", "0"}}, DM().HeadIni,
+    CheckField(InitLevelEdit, kInitLevelNotRealText,
+               {{Negative, kInitLevelNegativeText, "0"}}, DM().HeadIni,
                [this](const QString& t) { ShowMessage(t); });
 }
 
 void TRainForm::PorosityEditExit() {
-    CheckField(PorosityEdit, "The porosity is not a valid real",
-               {{Negative, "The porosity must be >= 0", " 5"},
-                {[](double x) { return x >= 100; }, "The porosity must be < 100%", " 5"}},
+    CheckField(PorosityEdit, kPorosityNotRealText,
+               {{Negative, kPorosityNegativeText, " 5"},
+                {[](double x) { return x >= 100; }, kPorosityTooLargeText, " 5"}},
                DM().Porosity, [this](const QString& t) { ShowMessage(t); });
 }
 

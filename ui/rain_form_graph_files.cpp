@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "engine/session.h"
+#include "model/message_texts.h"
 #include "ui/dialogs.h"
 #include "ui/graph_picture.h"
 #include "ui/program_folders.h"
@@ -42,7 +43,7 @@ void TRainForm::SaveGraph(bool colour) {
     request.initialFolder = FolderForSaving(request.initialFolder);
     const std::optional<std::string> chosen = dialogs_.ChooseSaveFile(request);
     if (!chosen) {
-        ShowMessage("The graph was not saved");
+        ShowMessage(kGraphNotSavedText);
         return;
     }
     const std::string& path = *chosen;
@@ -50,13 +51,12 @@ void TRainForm::SaveGraph(bool colour) {
         ShowMessage(QString::fromStdString(*refusal));
         return;
     }
-    if (FileExists(path) && !dialogs_.AskYesNo("The file already exists, overwrite?")) return;
+    if (FileExists(path) && !dialogs_.AskYesNo(kOverwriteQuestion)) return;
     if (!SaveGraphPicture(GraphBitmap, path, PictureFileType::Bitmap)) {
-        ShowMessage(QString::fromStdString("The graph could not be written to \"" + path +
-                                           "\"; the file is left as it was."));
+        ShowMessage(QString::fromStdString(GraphNotWrittenText(path)));
         return;
     }
-    ShowMessage(QString::fromStdString("The graph was saved in  " + path));
+    ShowMessage(QString::fromStdString(GraphSavedText(path)));
     FileDialogs.SetDialogFolders(FolderOf(path));
 }
 
@@ -72,18 +72,17 @@ void TRainForm::OpenGraph(const std::optional<std::string>& given) {
     const std::optional<std::string> chosen =
         given ? given : dialogs_.ChooseOpenFile(FileDialogs.GraphOpenDialog);
     if (!chosen) {
-        ShowMessage("No graphics file selected");
+        ShowMessage(kNoGraphFileSelectedText);
         return;
     }
     dm.FileName = *chosen;
     if (!FileExists(dm.FileName)) {
-        ShowMessage("File does not exist, please select another one");
+        ShowMessage(kNoSuchGraphFileText);
         return;
     }
     QImage picture;
     if (!picture.load(QString::fromStdString(dm.FileName))) {
-        ShowMessage(QString::fromStdString("The file \"" + dm.FileName +
-                                           "\" is no bitmap that can be shown."));
+        ShowMessage(QString::fromStdString(NoBitmapText(dm.FileName)));
         return;
     }
     PictureImage->setPixmap(QPixmap::fromImage(picture));

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/session.h"
+#include "model/message_texts.h"
 #include "model/number_text.h"
 #include "model/pasted_block.h"
 #include "ui/dialogs.h"
@@ -148,7 +149,7 @@ void TRainForm::StringGrid1SetEditText(int col, int row, const QString& text) {
         try {
             HandlePasteMultiCell(col, row, text);
         } catch (const std::exception&) {
-            ShowMessage("An insufficient number of data has been pasted more data are needed.");
+            ShowMessage(kTooFewPastedText);
             PageControl1->setCurrentWidget(InputTabSheet);
             return;
         }
@@ -177,8 +178,7 @@ void TRainForm::HandlePasteMultiCell(int col0, int row0, const QString& pasted) 
     dm.NrOfData = rows;
 
     if (rows < OrigNrOfData &&
-        dialogs_.AskYesNo("The number of data is less than the original number. Do you want to "
-                          "maintain the original number?")) {
+        dialogs_.AskYesNo(kKeepOriginalCountQuestion)) {
         rows = OrigNrOfData;
         StringGrid1->SetRowCount(rows);
     }
@@ -223,16 +223,16 @@ void TRainForm::HandlePasteMultiCell(int col0, int row0, const QString& pasted) 
 void TRainForm::NrOfDataEditExit() {
     const std::optional<int> n = ReadWholeNumber(NrOfDataEdit->text());
     if (!n) {
-        ShowMessage("The number of data is not a valid integer");
+        ShowMessage(kCountNotIntegerText);
         return;
     }
     if (*n < kMinNrOfData) {
-        ShowMessage(" The minimum number of data is 12");
+        ShowMessage(kMinimumCountText);
         NrOfDataEdit->setText("12");
         return;
     }
     if (*n > kMaxNrOfData) {
-        ShowMessage(" The maximum number of data is 1500. Not enough? Contact the author.");
+        ShowMessage(kMaximumCountText);
         NrOfDataEdit->setText("1500");
         return;
     }
@@ -240,7 +240,7 @@ void TRainForm::NrOfDataEditExit() {
 
     if (*n > OrigNrOfData) {
         BeginGridStep();  // the rows added are one step to undo
-        ShowMessage(" Add data in the last cells at the end of the column");
+        ShowMessage(kAddDataText);
         TDMOmbrel& dm = DM();
         const int from = std::max(OrigNrOfData, 0);
         AtLeast(dm.RowCheck, *n + 1);
@@ -267,7 +267,7 @@ void TRainForm::NrOfDataEditExit() {
             for (int c = 0; c < 4; ++c) StringGrid1->SetCell(c, r, typed[r * 4 + c]);
         EndGridStep();
     } else if (*n < OrigNrOfData) {
-        ShowMessage(" To remove data make the relevant data cells empty");
+        ShowMessage(kRemoveDataText);
     }
 }
 

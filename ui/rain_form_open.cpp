@@ -14,6 +14,7 @@
 #include "engine/session.h"
 #include "model/graph_request.h"
 #include "model/input_file.h"
+#include "model/message_texts.h"
 #include "model/number_text.h"
 #include "ui/dialogs.h"
 #include "ui/rain_form.h"
@@ -53,7 +54,7 @@ void TRainForm::OpenInput(const std::optional<std::string>& given) {
     const std::optional<std::string> chosen =
         given ? given : dialogs_.ChooseOpenFile(FileDialogs.InputOpenDialog);
     if (!chosen) {
-        ShowMessage("No input file was selected");
+        ShowMessage(kNoInputSelectedText);
         return;
     }
     // Whatever went wrong has been told; the data set stays the one shown.
@@ -112,7 +113,7 @@ bool TRainForm::ChooseAndLoadReport(const std::optional<std::string>& given) {
     const std::optional<std::string> chosen =
         given ? given : dialogs_.ChooseOpenFile(FileDialogs.OutputOpenDialog);
     if (!chosen) {
-        ShowMessage("No output file selected");
+        ShowMessage(kNoOutputSelectedText);
         return false;
     }
     ForgetFit();  // the report shown is no longer the analysis just run

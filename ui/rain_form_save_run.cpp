@@ -120,7 +120,7 @@ bool TRainForm::ChooseInputFile() {
     }
     std::error_code ec;
     if (std::filesystem::exists(*chosen, ec) &&
-        !dialogs_.AskYesNo("The file already exists, overwrite?")) {
+        !dialogs_.AskYesNo(kOverwriteQuestion)) {
         return false;
     }
     // Only a name that may be written becomes the data set's file.
@@ -202,7 +202,7 @@ RunOutcome TRainForm::RunSelectedModeOffThread(std::string& failure) {
             // that cannot be read back: the run has no result.
             failure = e.what();
         } catch (...) {
-            failure = "The calculation stopped on an unexpected error.";
+            failure = kRunStoppedText;
         }
     }));
     // The run's end reaches this loop after everything the run handed over,
@@ -305,7 +305,8 @@ void TRainForm::InputSaveActionExecute() {
     }
     if (programEnding_) return;
     WaitMemo->hide();
-    ShowMessage(QString::fromStdString(RunDoneText(dm.FileName)));
+    ShowMessage(
+        QString::fromStdString(RunDoneText(ReplaceExtension(dm.FileName, ".inp"), dm.FileName)));
     ShowReportLines();
     dm.LastFileName = dm.FileName;
     FileDialogs.SetDialogFolders(FolderOf(dm.FileName));

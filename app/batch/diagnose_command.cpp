@@ -15,6 +15,7 @@
 #include "app/batch/stderr_messages.h"
 #include "engine/field_run.h"
 #include "engine/search_parallel.h"
+#include "model/message_texts.h"
 #include "ui/objective_map_picture.h"
 #include "ui/program_folders.h"
 
@@ -34,8 +35,7 @@ int Diagnose(const DiagnoseArguments& a) {
     const bool picture = !a.picture.empty();
     if (picture) {
         if (MapFileTypeOf(a.picture) == MapFileType::Unknown) {
-            messages.ShowMessage("The picture \"" + a.picture +
-                                 "\" needs the extension .png or .svg.");
+            messages.ShowMessage(FitPictureTypeText(a.picture));
             return kExitFileOrUsage;
         }
         if (const std::optional<std::string> refusal = ExamplesKeptRefusal(a.picture)) {
@@ -57,14 +57,12 @@ int Diagnose(const DiagnoseArguments& a) {
         picture ? std::filesystem::absolute(a.picture, ec).string() : std::string();
     int exitCode = kExitDone;
     if (picture && !r.Diagnosis->Map) {
-        messages.ShowMessage(
-            "No picture was drawn: the search took no grid point, so there is "
-            "no best point and no region to show.");
+        messages.ShowMessage(kNoFitPictureText);
         exitCode = kExitRefused;
     } else if (picture) {
         PaintingApplication painting;
         if (!SaveObjectiveMap(*r.Diagnosis->Map, a.picture)) {
-            messages.ShowMessage("The picture could not be written to \"" + a.picture + "\".");
+            messages.ShowMessage(FitPictureNotWrittenText(a.picture));
             return kExitFileOrUsage;
         }
     }

@@ -58,7 +58,7 @@ int RunDrainage(const DrainageArguments& a) {
         }
     }
     if (!DrainageInputsComplete(in)) {
-        messages.ShowMessage(kDrainageIncompleteMessage);
+        messages.ShowMessage(kDrainageIncompleteText);
         return kExitRefused;
     }
     const DrainageResult r = ComputeDrainageResult(in);

@@ -14,6 +14,7 @@
 #include "engine/session.h"
 #include "model/graph_kind.h"
 #include "model/graph_request.h"
+#include "model/message_texts.h"
 #include "ui/graph_picture.h"
 #include "ui/program_folders.h"
 
@@ -32,9 +33,7 @@ int DrawReportGraph(const GraphArguments& a) {
     StderrMessages messages(std::cerr);
     const std::optional<GraphKind> kind = GraphKindFromNumber(a.kind);
     if (!kind) {
-        messages.ShowMessage("There is no graph " + std::to_string(a.kind) +
-                             ": the graphs are 1, 3, 7, 8 and 9 of an analysis report and "
-                             "2, 4 and 5 of a prediction report.");
+        messages.ShowMessage(NoSuchGraphText(a.kind));
         return kExitFileOrUsage;
     }
     if (const std::optional<std::string> refusal = ExamplesKeptRefusal(a.output)) {
@@ -43,16 +42,14 @@ int DrawReportGraph(const GraphArguments& a) {
     }
     const PictureFileType type = PictureFileTypeOf(a.output);
     if (type == PictureFileType::Unknown) {
-        messages.ShowMessage("The picture \"" + a.output +
-                             "\" needs the extension .bmp (a bitmap as the window saves it) "
-                             "or .png.");
+        messages.ShowMessage(PictureTypeText(a.output));
         return kExitFileOrUsage;
     }
 
     std::error_code ec;
     const std::string report = std::filesystem::absolute(a.report, ec).string();
     if (ec || !std::filesystem::is_regular_file(report, ec)) {
-        messages.ShowMessage("File does not exist, please select another one,");
+        messages.ShowMessage(kNoSuchFileText);
         return kExitFileOrUsage;
     }
 
@@ -65,14 +62,13 @@ int DrawReportGraph(const GraphArguments& a) {
     const GraphRequestOutcome read = RequestGraph(dm, s.Values, *kind, messages);
     if (read == GraphRequestOutcome::Refused) return kExitFileOrUsage;
     if (read == GraphRequestOutcome::NoRows) {
-        messages.ShowMessage("The report \"" + report +
-                             "\" holds no data rows for this graph; the picture says so.");
+        messages.ShowMessage(NoRowsForGraphText(report));
     }
 
     PaintingApplication painting;
     const QImage picture = DrawGraphPicture(GraphInput{dm, s.Values, *kind, !a.blackAndWhite});
     if (!SaveGraphPicture(picture, a.output, type)) {
-        messages.ShowMessage("The graph could not be written to \"" + a.output + "\".");
+        messages.ShowMessage(PictureNotWrittenText(a.output));
         return kExitFileOrUsage;
     }
     std::cout << std::filesystem::absolute(a.output, ec).string() << std::endl;

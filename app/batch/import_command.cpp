@@ -59,24 +59,18 @@ int Import(const ImportArguments& a) {
     request.Columns = a.columns;
     request.Unit = a.timeUnit == "hours" ? TimeUnit::Hours : TimeUnit::Days;
     if (!a.rows.empty() && !ParseRows(a.rows, request)) {
-        messages.ShowMessage(
-            "--rows takes FIRST:LAST, rows counted from 1 below the header "
-            "(for example --rows 1:365, --rows 366: or --rows :501).");
+        messages.ShowMessage(kRowsOptionText);
         return kExitFileOrUsage;
     }
     const bool prediction = request.Job == SeriesJob::Prediction;
     bool predictionFieldGiven = false;
     for (const auto& field : a.prediction) predictionFieldGiven |= field.has_value();
     if (!prediction && predictionFieldGiven) {
-        messages.ShowMessage(
-            "--m, --n, --runini, --headini and --porosity belong to a "
-            "prediction (--job prediction).");
+        messages.ShowMessage(kPredictionOptionsText);
         return kExitFileOrUsage;
     }
     if (prediction && (!a.prediction[0] || !a.prediction[1])) {
-        messages.ShowMessage(
-            "A prediction needs its alpha function: give --m and --n "
-            "(alpha = M * discharge + N).");
+        messages.ShowMessage(kAlphaOptionsText);
         return kExitFileOrUsage;
     }
 
