@@ -13,6 +13,7 @@
 #include "model/parameter_file.h"
 #include "ui/focus_exit_filter.h"
 #include "ui/program_folders.h"
+#include "ui/window_helpers.h"
 
 namespace tervala {
 
@@ -202,7 +203,7 @@ void TAlfaForm::Button1Click() {
     // The porosity stays in percent throughout, so a second "Calculate" gives
     // the same M and N.
     emit AlphaEntered(MText, NText,
-                      QString::fromStdString(FormatGeneral(dm.Porosity)));
+                      General(dm.Porosity));
 
     // Beside the input file, whatever report or picture was opened since.
     const std::string parName = ReplaceExtension(dm.InputFileName, ".par");
@@ -221,7 +222,7 @@ void TAlfaForm::FormShow() {
     if (!std::filesystem::is_regular_file(ReplaceExtension(dm.InputFileName, ".par"), ec)) return;
     const ProgramValues& v = session_.Values;
     auto show = [](QLineEdit* edit, double value) {
-        edit->setText(QString::fromStdString(FormatGeneral(value)));
+        edit->setText(General(value));
     };
     show(Edit1, v.Ka);
     show(Edit2, v.Kb);

@@ -1,9 +1,8 @@
 #include "ui/dialogs.h"
 
-#include <filesystem>
-
 #include "model/message_texts.h"
 #include "ui/program_folders.h"
+#include "ui/window_helpers.h"
 
 namespace tervala {
 
@@ -14,8 +13,7 @@ std::optional<std::string> ChooseFileToWrite(Dialogs& dialogs, const FileDialogR
         dialogs.ShowMessage(*refusal);
         return std::nullopt;
     }
-    std::error_code ec;
-    if (std::filesystem::exists(*file, ec) &&
+    if (FileExists(*file) &&
         !dialogs.AskYesNo(kOverwriteQuestion))
         return std::nullopt;
     return file;

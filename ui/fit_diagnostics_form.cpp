@@ -14,6 +14,7 @@
 #include "ui/dialogs.h"
 #include "ui/objective_map_picture.h"
 #include "ui/program_folders.h"
+#include "ui/window_helpers.h"
 
 namespace tervala {
 
@@ -32,11 +33,9 @@ TFitDiagnosticsForm::TFitDiagnosticsForm(Dialogs& dialogs, QWidget* parent)
     LandscapeImage = new QLabel(this);
     LandscapeImage->setObjectName("LandscapeImage");
     LandscapeImage->setFixedSize(kObjectiveMapWidth, kObjectiveMapHeight);
-    SavePictureButton = new QPushButton("Save picture...", this);
-    SavePictureButton->setObjectName("SavePictureButton");
+    SavePictureButton = MakeButton(this, "SavePictureButton", "Save picture...");
     SavePictureButton->setEnabled(false);
-    CloseButton = new QPushButton("Close", this);
-    CloseButton->setObjectName("CloseButton");
+    CloseButton = MakeButton(this, "CloseButton", "Close");
     connect(SavePictureButton, &QPushButton::clicked, this,
             &TFitDiagnosticsForm::SavePictureButtonClick);
     connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
@@ -98,7 +97,7 @@ void TFitDiagnosticsForm::SavePictureButtonClick() {
     const std::filesystem::path input(diagnosis_->InputFile);
     FileDialogRequest save{
         "Save the picture of the fit", "PNG pictures (*.png)|*.png|SVG drawings (*.svg)|*.svg",
-        "png", FolderForSaving(input.parent_path().string()), input.stem().string() + "-fit.png"};
+        "png", FolderForSaving(FolderOf(diagnosis_->InputFile)), input.stem().string() + "-fit.png"};
     const std::optional<std::string> file = ChooseFileToWrite(dialogs_, save);
     if (!file) return;
     if (MapFileTypeOf(*file) == MapFileType::Unknown) {

@@ -7,7 +7,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QTabWidget>
-#include <filesystem>
 
 #include "engine/session.h"
 #include "model/message_texts.h"
@@ -15,21 +14,9 @@
 #include "ui/graph_picture.h"
 #include "ui/program_folders.h"
 #include "ui/rain_form.h"
+#include "ui/window_helpers.h"
 
 namespace tervala {
-
-namespace {
-
-std::string FolderOf(const std::string& file) {
-    return std::filesystem::path(file).parent_path().string();
-}
-
-bool FileExists(const std::string& file) {
-    std::error_code ec;
-    return std::filesystem::exists(file, ec);
-}
-
-}  // namespace
 
 void TRainForm::GraphSaveActionExecute() { SaveGraph(true); }
 

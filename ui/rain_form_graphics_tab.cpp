@@ -14,13 +14,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 
 #include "engine/session.h"
 #include "graphs/plot_frame.h"
 #include "model/graph_report_probe.h"
 #include "model/graph_request.h"
-#include "ui/action_button.h"
+#include "ui/window_helpers.h"
 #include "ui/dialogs.h"
 #include "ui/graph_picture.h"
 #include "ui/rain_form.h"
@@ -33,12 +32,6 @@ namespace {
 // picture, clipped at its right and bottom.
 constexpr int kPictureAreaWidth = 617;
 constexpr int kPictureAreaHeight = 449;
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
 
 QRadioButton* MakeChoice(QGroupBox* group, const char* name, const QString& caption) {
     auto* choice = new QRadioButton(caption, group);
@@ -61,10 +54,6 @@ QWidget* MakeChoicePanel(QWidget* parent, const char* name, const char* groupNam
     go = MakeButton(panel, goName, "Go");
     layout->addWidget(go, 0, Qt::AlignHCenter);
     return panel;
-}
-
-std::string FolderOf(const std::string& file) {
-    return std::filesystem::path(file).parent_path().string();
 }
 
 // The captions of the analysis choices for discharge and for head analyses.

@@ -18,6 +18,7 @@
 #include "model/pasted_block.h"
 #include "ui/dialogs.h"
 #include "ui/rain_form.h"
+#include "ui/window_helpers.h"
 #include "ui/string_grid.h"
 
 namespace tervala {
@@ -31,8 +32,6 @@ class PasteReadError : public std::runtime_error {
   public:
     PasteReadError() : std::runtime_error("pasted row not readable") {}
 };
-
-QString General(double value) { return QString::fromStdString(FormatGeneral(value)); }
 
 // A whole decimal number, optionally signed and surrounded by blanks.
 std::optional<int> ReadWholeNumber(const QString& text) {

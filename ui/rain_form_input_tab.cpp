@@ -14,7 +14,7 @@
 #include <algorithm>
 
 #include "engine/session.h"
-#include "ui/action_button.h"
+#include "ui/window_helpers.h"
 #include "ui/focus_exit_filter.h"
 #include "ui/rain_form.h"
 #include "ui/string_grid.h"
@@ -44,13 +44,6 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, const QString& text, QRec
     edit->setObjectName(name);
     edit->setGeometry(geometry);
     return edit;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    return button;
 }
 
 QPlainTextEdit* MakeHintMemo(QWidget* parent, const char* name, const QString& text,

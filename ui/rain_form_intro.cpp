@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ui/rain_form.h"
+#include "ui/window_helpers.h"
 #include "ui/tervala_resources.h"
 
 namespace tervala {
@@ -22,12 +23,6 @@ QPlainTextEdit* MakeMemo(QWidget* parent, const char* name, const QString& resou
     memo->setReadOnly(true);
     memo->setPlainText(ReadResourceText(resource));
     return memo;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
 }
 
 }  // namespace

@@ -18,18 +18,9 @@
 #include "model/number_text.h"
 #include "ui/dialogs.h"
 #include "ui/rain_form.h"
+#include "ui/window_helpers.h"
 
 namespace tervala {
-
-namespace {
-
-QString General(double value) { return QString::fromStdString(FormatGeneral(value)); }
-
-std::string FolderOf(const std::string& file) {
-    return std::filesystem::path(file).parent_path().string();
-}
-
-}  // namespace
 
 void TRainForm::InputOpenActionExecute() { OpenInput(std::nullopt); }
 

@@ -9,20 +9,10 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "ui/action_button.h"
+#include "ui/window_helpers.h"
 #include "ui/rain_form.h"
 
 namespace tervala {
-
-namespace {
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
-}  // namespace
 
 void TRainForm::CreateOutputTab() {
     OutputTabSheet = new QWidget;

@@ -32,18 +32,12 @@
 #include "ui/gui_thread_relay.h"
 #include "ui/program_folders.h"
 #include "ui/rain_form.h"
+#include "ui/window_helpers.h"
 #include "ui/string_grid.h"
 
 namespace tervala {
 
 namespace {
-
-QString General(double value) { return QString::fromStdString(FormatGeneral(value)); }
-
-// The folder a file lies in; file dialogs follow the folder of the last file used.
-std::string FolderOf(const std::string& file) {
-    return std::filesystem::path(file).parent_path().string();
-}
 
 // While a run works, the window takes no other command: the tab bar, the
 // menus, the actions and the controls of the page in front are disabled and
@@ -118,8 +112,7 @@ bool TRainForm::ChooseInputFile() {
         dialogs_.ShowMessage(*refusal);
         return false;
     }
-    std::error_code ec;
-    if (std::filesystem::exists(*chosen, ec) &&
+    if (FileExists(*chosen) &&
         !dialogs_.AskYesNo(kOverwriteQuestion)) {
         return false;
     }

@@ -26,6 +26,7 @@
 #include "ui/dialogs.h"
 #include "ui/program_folders.h"
 #include "ui/rain_form.h"
+#include "ui/window_helpers.h"
 
 namespace tervala {
 
@@ -105,7 +106,7 @@ void TRainForm::ImportSeriesActionExecute() {
         Title2Edit->setText(QString::fromStdString(ImportedTitle2(series)));
     }
     DataEntered = true;
-    FileDialogs.SetDialogFolders(std::filesystem::path(*file).parent_path().string());
+    FileDialogs.SetDialogFolders(FolderOf(*file));
     ForgetGridHistory();
     RefreshInputTab();
     PageControl1->setCurrentWidget(InputTabSheet);
