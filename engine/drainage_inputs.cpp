@@ -32,10 +32,10 @@ bool DrainageInputsComplete(const DrainageParameters& in) {
 
 DrainageResult ComputeDrainageResult(const DrainageParameters& in) {
     DrainageResult r;
-    r.exact = DeriveAlphaCoefficients(in.Ka, in.Kb, in.D, in.U, in.Porosity, in.L);
+    r.Exact = DeriveAlphaCoefficients(in.Ka, in.Kb, in.D, in.U, in.Porosity, in.L);
     // The number each field shows, read back.
-    r.M = TryStringToFloat(AlphaFieldText(r.exact.M)).value_or(r.exact.M);
-    r.N = TryStringToFloat(AlphaFieldText(r.exact.N)).value_or(r.exact.N);
+    r.M = TryStringToFloat(AlphaFieldText(r.Exact.M)).value_or(r.Exact.M);
+    r.N = TryStringToFloat(AlphaFieldText(r.Exact.N)).value_or(r.Exact.N);
     return r;
 }
 

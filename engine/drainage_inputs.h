@@ -28,8 +28,8 @@ bool DrainageInputsComplete(const DrainageParameters& inputs);
 // M and N of Alpha = M * discharge + N as derived, and as the calculator and
 // the alpha fields show them, with five decimals: the values a prediction uses.
 struct DrainageResult {
-    AlphaCoefficients exact;
-    double M = 0;  // exact.M to five decimals
+    AlphaCoefficients Exact;
+    double M = 0;  // Exact.M to five decimals
     double N = 0;
 };
 

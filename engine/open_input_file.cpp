@@ -37,7 +37,7 @@ void ReadParameterFileBeside(Session& s, bool predictionSelected, UserMessages& 
 
     if (!predictionSelected && dm.ModeTag != kPredictionTag) return;
     const DrainageResult alpha = ComputeDrainageResult(*p);
-    if (!std::isfinite(alpha.exact.M) || !std::isfinite(alpha.exact.N)) {
+    if (!std::isfinite(alpha.Exact.M) || !std::isfinite(alpha.Exact.N)) {
         // A file edited by hand with a zero spacing, perimeter or porosity:
         // no alpha function follows from it, and the fields keep theirs.
         messages.ShowMessage(kDrainageIncompleteText);
@@ -46,7 +46,7 @@ void ReadParameterFileBeside(Session& s, bool predictionSelected, UserMessages& 
     // The fields show five decimals, and the prediction uses what they show.
     v.MCoeff = alpha.M;
     v.NValue = alpha.N;
-    v.Trend.TrendA = alpha.exact.M;
+    v.Trend.TrendA = alpha.Exact.M;
     const double P = dm.Porosity / 100;
     dm.Porosity = P * 100;
     dm.SetMode(DataMode::Prediction);
@@ -58,9 +58,9 @@ void ReadParameterFileBeside(Session& s, bool predictionSelected, UserMessages& 
 OpenedInput ReopenInputFile(Session& s, bool predictionSelected, UserMessages& messages) {
     OpenedInput opened;
     const InputReadResult read = ReadInputFile(s.DMOmbrel, s.Values, messages);
-    if (!read.ok) return opened;
+    if (!read.Read) return opened;
     opened.Read = true;
-    opened.AlphaMissing = read.alphaMissing;
+    opened.AlphaMissing = read.AlphaMissing;
     ReadParameterFileBeside(s, predictionSelected, messages, opened);
     return opened;
 }

@@ -17,8 +17,8 @@ struct Rgb {
 enum class PenStyle { Solid, Dotted };
 
 struct TextExtent {
-    int width = 0;
-    int height = 0;
+    int Width = 0;
+    int Height = 0;
 };
 
 class DrawingSurface {

@@ -64,7 +64,7 @@ Rgb LevelColour(int level) { return ScaleColour(double(level) / (kLevels - 1)); 
 
 void Text(DrawingSurface& s, int x, int y, const std::string& text) { s.TextOut(x, y, text); }
 void TextCentred(DrawingSurface& s, int x, int y, const std::string& text) {
-    s.TextOut(x - s.MeasureText(text).width / 2, y, text);
+    s.TextOut(x - s.MeasureText(text).Width / 2, y, text);
 }
 
 void PaintCells(DrawingSurface& s, const ObjectiveMap& map, const LogScale& scale) {
@@ -179,7 +179,7 @@ void PaintAxes(DrawingSurface& s, const ObjectiveMap& map) {
         const int y = kBottom - int(std::lround(g * kHeight / map.Y.Count));
         DrawSegment(s, kLeft - 5, y, kLeft - 1, y);
         const TextExtent e = s.MeasureText(label);
-        Text(s, kLeft - 8 - e.width, y - e.height / 2, label);
+        Text(s, kLeft - 8 - e.Width, y - e.Height / 2, label);
     });
     TextCentred(s, (kLeft + kRight) / 2, kBottom + 22, map.X.Title);
     Text(s, 12, kTop - 18, map.Y.Title);
@@ -208,7 +208,7 @@ void PaintScaleBar(DrawingSurface& s, const LogScale& scale) {
     auto label = [&](double position, const std::string& text) {
         const int y = kBottom - int(std::lround(position * kHeight));
         DrawSegment(s, kBarRight, y, kBarRight + 3, y);
-        Text(s, kBarRight + 6, y - s.MeasureText(text).height / 2, text);
+        Text(s, kBarRight + 6, y - s.MeasureText(text).Height / 2, text);
     };
     // The ends of the scale, and the powers of ten between them that leave
     // room for their labels.

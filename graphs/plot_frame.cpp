@@ -45,8 +45,8 @@ void DrawVerticalTicks(DrawingSurface& surface, const AxisScale& axis) {
         surface.LineTo(kAxisLeft - 4, y);
         std::string text = TickText(axis.Upper - share * (axis.Upper - axis.Lower), axis.Decimals);
         TextExtent extent = surface.MeasureText(text);
-        int halfHeight = static_cast<int>(RoundHalfEven(extent.height / 2.0));
-        surface.TextOut(kAxisLeft - 6 - extent.width, y - halfHeight, text);
+        int halfHeight = static_cast<int>(RoundHalfEven(extent.Height / 2.0));
+        surface.TextOut(kAxisLeft - 6 - extent.Width, y - halfHeight, text);
     }
 }
 

@@ -12,8 +12,8 @@ DrawnGraph ShowGraphics(DrawingSurface& surface, const GraphInput& input,
 
     if (input.Rows() <= 0) {
         TextExtent extent = surface.MeasureText(kNoRowsText);
-        int x = (kAxisLeft + kAxisRight - extent.width) / 2;
-        int y = (kAxisTop + kAxisBottom - extent.height) / 2;
+        int x = (kAxisLeft + kAxisRight - extent.Width) / 2;
+        int y = (kAxisTop + kAxisBottom - extent.Height) / 2;
         surface.TextOut(x, y, kNoRowsText);
         return drawn;
     }

@@ -404,8 +404,8 @@ InputReadResult ReadInputFile(TDMOmbrel& dm, ProgramValues& values, UserMessages
     dm = std::move(readDm);
     dm.InputFileName = dm.FileName;
     values = readValues;
-    result.ok = true;
-    result.alphaMissing = alphaMissing;
+    result.Read = true;
+    result.AlphaMissing = alphaMissing;
     return result;
 }
 

@@ -29,10 +29,10 @@ std::string ReplaceExtension(const std::string& fileName, const std::string& ext
 bool WriteInputFile(TDMOmbrel& dm, const ProgramValues& values, UserMessages& messages);
 
 struct InputReadResult {
-    bool ok = false;  // the file was read; false leaves the data set exactly as it was
+    bool Read = false;  // the file was read; false leaves the data set exactly as it was
     // The file describes alpha the way older versions did: the window shows
     // "missing" in both alpha fields (dm.AlphaMissing is set as well).
-    bool alphaMissing = false;
+    bool AlphaMissing = false;
 };
 
 // Reads the file named by dm.FileName into the data set (the parameter file

@@ -186,13 +186,13 @@ void TAlfaForm::Button1Click() {
     TDMOmbrel& dm = session_.DMOmbrel;
     ProgramValues& v = session_.Values;
     const DrainageResult r = ComputeDrainageResult(CurrentInputs());
-    const QString MText = QString::fromStdString(AlphaFieldText(r.exact.M));
-    const QString NText = QString::fromStdString(AlphaFieldText(r.exact.N));
+    const QString MText = QString::fromStdString(AlphaFieldText(r.Exact.M));
+    const QString NText = QString::fromStdString(AlphaFieldText(r.Exact.N));
 
     Edit7->setText(MText);
     Edit8->setText(NText);
-    heldM_ = r.exact.M;
-    heldN_ = r.exact.N;
+    heldM_ = r.Exact.M;
+    heldN_ = r.Exact.N;
     // The alpha fields of the Input tab carry the five-decimal texts, and the
     // coefficients of the next prediction are the numbers those texts show.
     v.MCoeff = r.M;

@@ -12,20 +12,20 @@
 namespace tervala {
 
 struct FileDialogRequest {
-    std::string title;
-    std::string filter;            // e.g. "Input files (*.inp)"
-    std::string defaultExtension;  // without the dot, e.g. "inp"
-    std::string initialFolder;
-    std::string initialName;
+    std::string Title;
+    std::string Filter;            // e.g. "Input files (*.inp)"
+    std::string DefaultExtension;  // without the dot, e.g. "inp"
+    std::string InitialFolder;
+    std::string InitialName;
 };
 
 // "Import series...": which column of a file holds each series, asked when
 // the file's header does not name them.
 struct ColumnChoiceRequest {
-    std::string file;
-    std::vector<std::string> columns;  // the file's columns as shown ("2: rain_mm")
-    std::vector<std::string> roles;    // the series wanted, in the grid's order
-    std::vector<int> preselected;      // per role a column from 0, or -1
+    std::string File;
+    std::vector<std::string> Columns;  // the file's columns as shown ("2: rain_mm")
+    std::vector<std::string> Roles;    // the series wanted, in the grid's order
+    std::vector<int> Preselected;      // per role a column from 0, or -1
 };
 
 class Dialogs : public UserMessages {

@@ -23,7 +23,7 @@ struct TMainFileDialogs {
     void SetDialogFolders(const std::string& folder) {
         for (FileDialogRequest* d : {&InputOpenDialog, &InputSaveDialog, &OutputOpenDialog,
                                      &GraphOpenDialog, &GraphSaveDialog})
-            d->initialFolder = folder;
+            d->InitialFolder = folder;
     }
 };
 

@@ -19,19 +19,19 @@ std::optional<std::vector<int>> QtDialogs::ChooseColumns(const ColumnChoiceReque
     dialog.setWindowTitle(caption_);
     auto* layout = new QVBoxLayout(&dialog);
     auto* note = new QLabel(QString("Which column of \"%1\" holds each series?")
-                                .arg(QString::fromStdString(request.file)),
+                                .arg(QString::fromStdString(request.File)),
                             &dialog);
     note->setWordWrap(true);
     layout->addWidget(note);
     auto* form = new QFormLayout;
     std::vector<QComboBox*> lists;
-    for (size_t r = 0; r < request.roles.size(); ++r) {
+    for (size_t r = 0; r < request.Roles.size(); ++r) {
         auto* list = new QComboBox(&dialog);
-        for (const std::string& column : request.columns)
+        for (const std::string& column : request.Columns)
             list->addItem(QString::fromStdString(column));
-        const int chosen = r < request.preselected.size() ? request.preselected[r] : -1;
+        const int chosen = r < request.Preselected.size() ? request.Preselected[r] : -1;
         list->setCurrentIndex(chosen);
-        form->addRow(QString::fromStdString(request.roles[r]), list);
+        form->addRow(QString::fromStdString(request.Roles[r]), list);
         lists.push_back(list);
     }
     layout->addLayout(form);

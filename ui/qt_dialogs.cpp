@@ -51,24 +51,24 @@ void ShowFileColumns(QFileDialog& dialog) {
 
 std::optional<std::string> RunFileDialog(const FileDialogRequest& request,
                                          QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(request.title),
-                       QString::fromStdString(request.initialFolder));
+    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(request.Title),
+                       QString::fromStdString(request.InitialFolder));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
     // The program asks its own question before it replaces a file.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    const QString filter = ToQtFilter(request.filter);
+    const QString filter = ToQtFilter(request.Filter);
     if (!filter.isEmpty()) dialog.setNameFilter(filter);
-    dialog.setDefaultSuffix(DefaultSuffix(request.defaultExtension));
+    dialog.setDefaultSuffix(DefaultSuffix(request.DefaultExtension));
     // The examples are one click away wherever the dialog opens (the toolkit's
     // own dialog shows this place; a desktop's native one may not).
     const std::string examples = ExamplesFolder();
     if (mode == QFileDialog::AcceptOpen && !examples.empty())
         dialog.setSidebarUrls(dialog.sidebarUrls()
                               << QUrl::fromLocalFile(QString::fromStdString(examples)));
-    if (!request.initialName.empty())
-        dialog.selectFile(QString::fromStdString(request.initialName));
+    if (!request.InitialName.empty())
+        dialog.selectFile(QString::fromStdString(request.InitialName));
     ShowFileColumns(dialog);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList files = dialog.selectedFiles();

@@ -56,10 +56,10 @@ std::string CurrentFolder() {
 WindowPlacement PlaceMainWindow(int screenWidth, int designWidth) {
     WindowPlacement p{100, designWidth};
     if (screenWidth > 675) {
-        p.width = 675;
+        p.Width = 675;
     } else if (screenWidth < designWidth) {
-        p.left = 10;
-        p.width = screenWidth - 10;
+        p.Left = 10;
+        p.Width = screenWidth - 10;
     }
     return p;
 }
@@ -89,8 +89,8 @@ TRainForm::TRainForm(Dialogs& dialogs, QWidget* parent) : TBaseForm(parent), dia
 
     StartDir = CurrentFolder();
     FileDialogs.SetDialogFolders(StartDir);
-    FileDialogs.GraphOpenDialog.initialFolder = CurrentFolder();
-    FileDialogs.GraphSaveDialog.initialFolder = CurrentFolder();
+    FileDialogs.GraphOpenDialog.InitialFolder = CurrentFolder();
+    FileDialogs.GraphSaveDialog.InitialFolder = CurrentFolder();
 
     DataEntered = false;
     ReportShown = false;
@@ -127,14 +127,14 @@ void TRainForm::PlaceWindow() {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         screenWidth = screen->geometry().width();
     const WindowPlacement p = PlaceMainWindow(screenWidth, kDesignWidth);
-    resize(p.width, kDesignHeight);
-    move(p.left, 40);
+    resize(p.Width, kDesignHeight);
+    move(p.Left, 40);
     // Smaller than designed, controls would be cut; a screen smaller than
     // that gets the window at the size it allows.
     QSize least(kDesignWidth, kDesignHeight);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         least = least.boundedTo(screen->availableGeometry().size());
-    setMinimumSize(least.boundedTo(QSize(p.width, kDesignHeight)));
+    setMinimumSize(least.boundedTo(QSize(p.Width, kDesignHeight)));
 }
 
 void TRainForm::resizeEvent(QResizeEvent* event) {

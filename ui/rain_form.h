@@ -65,8 +65,8 @@ struct AuxiliaryWindows {
 // Where the main window opens: left edge and width on a screen of the given
 // width, for a window designed `designWidth` pixels wide.
 struct WindowPlacement {
-    int left;
-    int width;
+    int Left;
+    int Width;
 };
 WindowPlacement PlaceMainWindow(int screenWidth, int designWidth);
 

@@ -55,7 +55,7 @@ void TRainForm::CreateDesktopCommands() {
 
 void TRainForm::RememberWindow() {
     settings_->SetGeometry(saveGeometry());
-    settings_->SetLastFolder(QString::fromStdString(FileDialogs.InputOpenDialog.initialFolder));
+    settings_->SetLastFolder(QString::fromStdString(FileDialogs.InputOpenDialog.InitialFolder));
 }
 
 void TRainForm::RememberInputFile(const std::string& file) {

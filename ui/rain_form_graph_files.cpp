@@ -27,7 +27,7 @@ void TRainForm::SaveGraph(bool colour) {
     ColourMode = colour;
     ShowGraphics();
     FileDialogRequest request = FileDialogs.GraphSaveDialog;
-    request.initialFolder = FolderForSaving(request.initialFolder);
+    request.InitialFolder = FolderForSaving(request.InitialFolder);
     const std::optional<std::string> chosen = dialogs_.ChooseSaveFile(request);
     if (!chosen) {
         ShowMessage(kGraphNotSavedText);

@@ -93,8 +93,8 @@ void TRainForm::OpenInput(const std::optional<std::string>& given) {
 }
 
 void TRainForm::ShowDerivedAlpha(const DrainageResult& alpha) {
-    A1coeffEdit->setText(QString::fromStdString(AlphaFieldText(alpha.exact.M)));
-    B1valueEdit->setText(QString::fromStdString(AlphaFieldText(alpha.exact.N)));
+    A1coeffEdit->setText(QString::fromStdString(AlphaFieldText(alpha.Exact.M)));
+    B1valueEdit->setText(QString::fromStdString(AlphaFieldText(alpha.Exact.N)));
     PorosityEdit->setText(General(DM().Porosity));
     ShowWindow(windows_.AlfaForm);
 }

@@ -96,9 +96,9 @@ bool TRainForm::ChooseInputFile() {
     // An example opened from the program's folder is saved as the user's own
     // copy: the dialog proposes its name in a folder of the user's.
     FileDialogRequest request = FileDialogs.InputSaveDialog;
-    request.initialFolder = FolderForSaving(request.initialFolder);
+    request.InitialFolder = FolderForSaving(request.InitialFolder);
     if (InExamplesFolder(DM().FileName))
-        request.initialName = std::filesystem::path(DM().FileName).filename().string();
+        request.InitialName = std::filesystem::path(DM().FileName).filename().string();
     const std::optional<std::string> chosen = dialogs_.ChooseSaveFile(request);
     if (!chosen) {
         RunCancelled = true;

@@ -36,16 +36,16 @@ namespace {
 bool AskColumns(Dialogs& dialogs, const std::string& file, const SeriesImport& imported,
                 SeriesImportRequest& request) {
     ColumnChoiceRequest ask;
-    ask.file = file;
+    ask.File = file;
     for (int c = 0; c < imported.Columns; ++c) {
         const size_t i = static_cast<size_t>(c);
-        ask.columns.push_back(std::to_string(c + 1) + ": " +
+        ask.Columns.push_back(std::to_string(c + 1) + ": " +
                               (i < imported.Header.size() ? imported.Header[i] : "column"));
     }
     const int needed = request.Job == SeriesJob::Analysis ? kSeriesRoles : kSeriesRoles - 1;
     for (int r = 0; r < needed; ++r) {
-        ask.roles.push_back(RoleName(static_cast<SeriesRole>(r)));
-        ask.preselected.push_back(imported.Found[r]);
+        ask.Roles.push_back(RoleName(static_cast<SeriesRole>(r)));
+        ask.Preselected.push_back(imported.Found[r]);
     }
     const std::optional<std::vector<int>> chosen = dialogs.ChooseColumns(ask);
     if (!chosen) return false;
@@ -74,7 +74,7 @@ void TRainForm::CreateSeriesCommands() {
 
 void TRainForm::ImportSeriesActionExecute() {
     FileDialogRequest open{kImportSeriesTitle, kCsvFilesFilter, "csv",
-                           FileDialogs.InputOpenDialog.initialFolder, ""};
+                           FileDialogs.InputOpenDialog.InitialFolder, ""};
     const std::optional<std::string> file = dialogs_.ChooseOpenFile(open);
     if (!file) return;
     const std::optional<CsvTable> table = ReadCsvFile(*file);

@@ -62,8 +62,8 @@ int RunDrainage(const DrainageArguments& a) {
         return kExitRefused;
     }
     const DrainageResult r = ComputeDrainageResult(in);
-    std::cout << "M = " << Trimmed(AlphaFieldText(r.exact.M)) << '\n'
-              << "N = " << Trimmed(AlphaFieldText(r.exact.N)) << '\n';
+    std::cout << "M = " << Trimmed(AlphaFieldText(r.Exact.M)) << '\n'
+              << "N = " << Trimmed(AlphaFieldText(r.Exact.N)) << '\n';
     if (!a.parFile.empty()) {
         ProgramValues values;
         values.Ka = in.Ka;

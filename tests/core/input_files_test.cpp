@@ -63,7 +63,7 @@ TEST(InputFile, EachLayoutIsWrittenReadAndWrittenAgainByteForByte) {
         TDMOmbrel& d = read.DMOmbrel;
         d.FileName = file;
         const InputReadResult r = ReadInputFile(d, read.Values, m);
-        ASSERT_TRUE(r.ok && !r.alphaMissing && m.messages.empty());
+        ASSERT_TRUE(r.Read && !r.AlphaMissing && m.messages.empty());
         // Rows numbered from 1; a head file opens as a prediction that keeps
         // its heads.
         const int n = static_cast<int>(d.TimeData.size());
@@ -81,7 +81,7 @@ TEST(InputFile, EachLayoutIsWrittenReadAndWrittenAgainByteForByte) {
     Session close = Filled(" Pre", file, {{1.001, 0, 0, 0}, {1.004, 0, 0, 0}});
     RecordingMessages m;
     ASSERT_TRUE(WriteInputFile(close.DMOmbrel, close.Values, m));
-    ASSERT_TRUE(ReadInputFile(close.DMOmbrel, close.Values, m).ok);
+    ASSERT_TRUE(ReadInputFile(close.DMOmbrel, close.Values, m).Read);
     EXPECT_EQ(close.DMOmbrel.TimeData[0], close.DMOmbrel.TimeData[1]);
     EXPECT_EQ(ReplaceExtension("/data.2024/field", ".par"), "/data.2024/field.par");
     EXPECT_EQ(ReplaceExtension("/data/field.v2.inp", ".out"), "/data/field.v2.out");
@@ -158,8 +158,8 @@ TEST(InputFile, ReaderTolerances) {
         s.DMOmbrel.TimeData.assign(9, 1.0);
         RecordingMessages m;
         const InputReadResult r = ReadInputFile(s.DMOmbrel, s.Values, m);
-        ASSERT_TRUE(r.ok);
-        EXPECT_EQ(r.alphaMissing, s.DMOmbrel.AlphaMissing);
+        ASSERT_TRUE(r.Read);
+        EXPECT_EQ(r.AlphaMissing, s.DMOmbrel.AlphaMissing);
         EXPECT_EQ(m.messages, c.messages);
         c.expect(s.DMOmbrel);
     }
@@ -181,7 +181,7 @@ TEST(InputFile, BrokenFilesAreToldAndLeaveTheDataSetAsItWas) {
         s.DMOmbrel.RowCheck = {7};
         const TDMOmbrel before = s.DMOmbrel;
         RecordingMessages m;
-        EXPECT_FALSE(ReadInputFile(s.DMOmbrel, s.Values, m).ok);
+        EXPECT_FALSE(ReadInputFile(s.DMOmbrel, s.Values, m).Read);
         // Regression: a file of no mode was taken half, the old rows with the new titles (its
         // one message is the batch command's, see tests/batch).
         const bool noMode = std::string(from) == " Discharge analysis";
@@ -200,10 +200,10 @@ TEST(InputFile, BrokenFilesAreToldAndLeaveTheDataSetAsItWas) {
         "coef.inp", Replaced(DataFile("inputs/prediction.inp"), "3.2000E-002", "missing"));
     s.Values.MCoeff = 0.5;
     RecordingMessages m;
-    EXPECT_FALSE(ReadInputFile(s.DMOmbrel, s.Values, m).ok);
+    EXPECT_FALSE(ReadInputFile(s.DMOmbrel, s.Values, m).Read);
     EXPECT_EQ((std::pair{s.Values.MCoeff, s.DMOmbrel.PredictionMode}), (std::pair{0.5, false}));
     s.DMOmbrel.FileName = dir.File("nowhere.inp");
-    EXPECT_FALSE(ReadInputFile(s.DMOmbrel, s.Values, m).ok);
+    EXPECT_FALSE(ReadInputFile(s.DMOmbrel, s.Values, m).Read);
     EXPECT_EQ(m.messages.back(), NotOpened(s.DMOmbrel.FileName));
 }
 
@@ -261,7 +261,7 @@ TEST(ParameterFile, WrittenReadAndWrittenAgainBesideItsInputFile) {
     // M = 4 Ka / (P L^2) = 0.032, N = 8 Kb d / (P L^2) with d = 3.152044 m.
     r = ReopenInputFile(s, true, m);
     ASSERT_TRUE(r.Derived);
-    EXPECT_EQ((std::tuple{AlphaFieldText(r.Derived->exact.N), s.DMOmbrel.Porosity, s.Values.MCoeff,
+    EXPECT_EQ((std::tuple{AlphaFieldText(r.Derived->Exact.N), s.DMOmbrel.Porosity, s.Values.MCoeff,
                           s.Values.NValue, s.Values.Trend.TrendA}),
               (std::tuple{" 0.20173", 5.0, 0.032, 0.20173, 0.032}));
     EXPECT_TRUE(s.DMOmbrel.PredictionMode && !s.DMOmbrel.DischargeMode && m.messages.empty());

@@ -97,13 +97,13 @@ void InputFile(Input text) {
     TDMOmbrel& d = s.DMOmbrel;
     RecordingMessages m;
     d.FileName = File("opened.inp", text);
-    if (!ReadInputFile(d, s.Values, m).ok) return;
+    if (!ReadInputFile(d, s.Values, m).Read) return;
     d.FileName = File("saved.inp", "", false);
     std::vector<std::string> saved;
     for (int pass = 0; pass < 2; ++pass) {  // a value too wide to be read back is refused
         if (!WriteInputFile(d, s.Values, m)) return Require(!pass, "saved once, saved again");
         saved.push_back(ReadBytes(d.FileName));
-        Require(ReadInputFile(d, s.Values, m).ok, "a saved file opens");
+        Require(ReadInputFile(d, s.Values, m).Read, "a saved file opens");
     }
     Require(SameWordsAndNumbers(saved[0], saved[1]), "what is saved opens as it was saved");
 }

@@ -73,7 +73,7 @@ class RecordingSurface : public DrawingSurface {
     }
     void Write(DrawOp::Kind kind, int x, int y, const std::string& text) {
         const TextExtent e = MeasureText(text);
-        Record(kind, x, y, x + e.width, y + e.height).text = text;
+        Record(kind, x, y, x + e.Width, y + e.Height).text = text;
     }
 
     DrawOp now_;  // the pen, fill and font in force

@@ -162,7 +162,7 @@ TEST(QPainterSurface, PrimitivesLandOnTheirPixels) {
         s.SetPenWidth(2);
         s.LineTo(50, 30);
         s.SetFont("Arial", 10);  // Liberation Sans of 13 pixels
-        EXPECT_EQ((std::pair{s.MeasureText("8.0").width, s.MeasureText("8.0").height}),
+        EXPECT_EQ((std::pair{s.MeasureText("8.0").Width, s.MeasureText("8.0").Height}),
                   (std::pair{18, 15}));
         s.TextOut(60, 5, "8.0");  // opaque: the cell first filled
     }

@@ -206,7 +206,7 @@ TEST(WindowPlacement, LeftEdgeAndWidthByTheScreen) {
     for (auto [screen, left, width] :
          {std::tuple{640, 10, 630}, {675, 100, 675}, {1024, 100, 675}}) {
         const WindowPlacement p = PlaceMainWindow(screen, 675);
-        EXPECT_EQ((std::pair{p.left, p.width}), (std::pair{left, width})) << screen;
+        EXPECT_EQ((std::pair{p.Left, p.Width}), (std::pair{left, width})) << screen;
     }
     Windows w;
     EXPECT_EQ((std::pair{w.form.x(), w.form.width()}), (std::pair{100, 675}));

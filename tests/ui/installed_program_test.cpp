@@ -42,8 +42,8 @@ TEST(InstalledProgram, SavingAnOpenedExampleProposesTheUsersFolderAndNeverWrites
     w.Click(w.form.InputSaveButton);
     ASSERT_EQ(w.dialogs.saveRequests.size(), 1u);
     const FileDialogRequest& proposed = w.dialogs.saveRequests[0];
-    EXPECT_FALSE(InExamplesFolder(proposed.initialFolder)) << proposed.initialFolder;
-    EXPECT_EQ(proposed.initialName, "VidoraPrediction.inp");
+    EXPECT_FALSE(InExamplesFolder(proposed.InitialFolder)) << proposed.InitialFolder;
+    EXPECT_EQ(proposed.InitialName, "VidoraPrediction.inp");
     EXPECT_FALSE(std::filesystem::exists(copy));
     EXPECT_EQ(w.dialogs.messages, (std::vector<std::string>{*ExamplesKeptRefusal(copy),
                                                             "The input data were not saved"}));

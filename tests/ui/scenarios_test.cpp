@@ -76,7 +76,7 @@ TEST(Scenario, PastedSeriesSavedAndRunToItsReportAndASavedGraph) {
     EXPECT_EQ(w.dialogs.messages,
               Texts{"The input is saved in " + inp +
                     " ; Calculations were done and the output is saved in  " + out});
-    EXPECT_EQ(w.dialogs.saveRequests.at(0).filter, "Input files (*.inp)|*.inp");
+    EXPECT_EQ(w.dialogs.saveRequests.at(0).Filter, "Input files (*.inp)|*.inp");
     EXPECT_EQ(w.dir.Names(), (Texts{"vidora.dat", "vidora.inp", "vidora.out"}));
     const QStringList wait = w.form.WaitMemo->toPlainText().split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(wait.size(), 12);
@@ -153,7 +153,7 @@ TEST(Scenario, AnInputFileOpenedAndSavedAgainRunsToItsGoldenReport) {
     EXPECT_EQ(ReadBytes(w.dir.File("field.out")),
               DataFile("golden/twelve.out", w.dir.File("field.inp")));
     EXPECT_EQ(ReadBytes(w.dir.File("field.dat")), DataFile("golden/twelve.dat"));
-    EXPECT_EQ(w.dialogs.saveRequests.at(0).initialFolder, w.dir.path().string());
+    EXPECT_EQ(w.dialogs.saveRequests.at(0).InitialFolder, w.dir.path().string());
 }
 
 TEST(Scenario, TheWindowTakesNoOtherCommandWhileARunComputes) {

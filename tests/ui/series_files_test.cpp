@@ -15,7 +15,7 @@ TEST(SeriesFiles, ImportRunSaveSeriesAndCopyGraphDataAsTheBatchCommandDoes) {
     w.dialogs.columnAnswer = {0, 1, 2, 3};
     w.ChooseMenu("&File", "Import &series...");
     ASSERT_EQ(w.dialogs.columnRequests.size(), 1u);
-    EXPECT_EQ(w.dialogs.columnRequests[0].preselected, (std::vector<int>{-1, -1, 2, -1}));  // PET
+    EXPECT_EQ(w.dialogs.columnRequests[0].Preselected, (std::vector<int>{-1, -1, 2, -1}));  // PET
     // A decimal comma read; days from the first date.
     EXPECT_EQ((std::tuple{w.form.PageControl1->currentWidget(), w.form.NrOfDataEdit->text(),
                           w.grid().Cell(1, 2), w.grid().Cell(0, 14)}),
