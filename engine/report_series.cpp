@@ -1,5 +1,6 @@
 #include "engine/report_series.h"
 
+#include "engine/analysis_state.h"
 #include "engine/series_messages.h"
 #include "model/graph_data_reader.h"
 #include "model/graph_report_probe.h"
@@ -11,7 +12,8 @@ namespace {
 
 // The tables of the report kinds, each column with its series in the graph
 // readers' names.
-SeriesTable AnalysisTable(GraphSeries& s, bool head) {
+SeriesTable AnalysisTable(GraphSeries& s, AnalysisKind kind) {
+    const bool head = kind == AnalysisKind::Head;
     const std::string observed = head ? "head" : "discharge";
     const std::string unit = head ? "mm" : "mm/t";
     return {{"time", "t", std::move(s.Time)},
@@ -50,7 +52,9 @@ std::optional<SeriesTable> ReadReportSeries(const std::string& file, UserMessage
     if (ReadGraphData(report, values, kind, messages) == GraphReadOutcome::Failed)
         return std::nullopt;
     return prediction ? PredictionTable(report.Graph)
-                      : AnalysisTable(report.Graph, mode == DataMode::HeadAnalysis);
+                      : AnalysisTable(report.Graph, mode == DataMode::HeadAnalysis
+                                                        ? AnalysisKind::Head
+                                                        : AnalysisKind::Discharge);
 }
 
 }  // namespace tervala
