@@ -37,7 +37,7 @@ namespace tervala {
 namespace {
 
 class PrintMessages : public UserMessages {
-public:
+  public:
     void ShowMessage(const std::string& text) override { std::cerr << text << '\n'; }
     bool AskYesNo(const std::string&) override { return false; }
 };
@@ -45,7 +45,7 @@ public:
 // Deterministic random numbers: the engine of std::mt19937 is fully specified,
 // the distributions of the standard library are not, so they are made here.
 class Weather {
-public:
+  public:
     explicit Weather(uint32_t seed) : engine_(seed) {}
     double Uniform() { return (engine_() + 0.5) / 4294967296.0; }
     double Exponential(double mean) { return -mean * std::log(Uniform()); }
@@ -54,7 +54,7 @@ public:
         return std::sqrt(-2 * std::log(u1)) * std::cos(6.283185307179586 * u2);
     }
 
-private:
+  private:
     std::mt19937 engine_;
 };
 
@@ -242,7 +242,8 @@ bool MakeDrainedField() {
     v.U = 0.5;
     v.L = 50;
     dm.Porosity = 5;
-    const DrainageResult r = ComputeDrainageResult(DrainageParameters{v.Ka, v.Kb, v.D, v.U, 5, v.L});
+    const DrainageResult r =
+        ComputeDrainageResult(DrainageParameters{v.Ka, v.Kb, v.D, v.U, 5, v.L});
     v.MCoeff = r.M;
     v.NValue = r.N;
     dm.ModeTag = kPredictionTag;

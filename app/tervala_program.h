@@ -18,8 +18,7 @@
 namespace tervala {
 
 struct TervalaProgram {
-    explicit TervalaProgram(Dialogs& dialogs)
-        : RainForm(dialogs), AlfaForm(DMOmbrel, dialogs) {
+    explicit TervalaProgram(Dialogs& dialogs) : RainForm(dialogs), AlfaForm(DMOmbrel, dialogs) {
         RainForm.UseDataSet(DMOmbrel);
         AuxiliaryWindows windows;
         windows.FinishForm = &FinishForm;

@@ -18,7 +18,7 @@ using namespace tervala;
 using tervala::bench::CountingSurface;
 
 class SilentMessages : public UserMessages {
-public:
+  public:
     void ShowMessage(const std::string&) override {}
     bool AskYesNo(const std::string&) override { return false; }
 };
@@ -26,7 +26,8 @@ public:
 constexpr int kRows = 1500;
 
 std::string WriteLargeDischargeReport() {
-    std::string path = (std::filesystem::temp_directory_path() / "tervala-bench-report.out").string();
+    std::string path =
+        (std::filesystem::temp_directory_path() / "tervala-bench-report.out").string();
     std::ofstream out(path, std::ios::binary);
     out << "THE RESULTS OF Tervala PROGRAM\n\nBench\nBench\nName of input file used: x.inp\n\n"
         << "Maximum dead storage:   50.00 mm\nInitial dead storage:   50.00 mm\n"
@@ -38,8 +39,11 @@ std::string WriteLargeDischargeReport() {
         << std::string(75, '-') << "\n";
     for (int k = 1; k <= kRows; ++k) {
         std::string serial = std::to_string(k);
-        out << " " << serial << (k < 10 ? "  " : k < 100 ? " " : "") << FormatFixed(k, 10, 2)
-            << FormatFixed(k % 17, 10, 2) << FormatFixed(k % 5, 10, 2)
+        out << " " << serial
+            << (k < 10    ? "  "
+                : k < 100 ? " "
+                          : "")
+            << FormatFixed(k, 10, 2) << FormatFixed(k % 17, 10, 2) << FormatFixed(k % 5, 10, 2)
             << FormatFixed((k % 23) / 10.0, 10, 2) << FormatFixed(0.012, 10, 3)
             << FormatFixed((k % 21) / 10.0, 10, 2) << FormatFixed(40, 10, 2) << "\n";
     }

@@ -14,8 +14,7 @@ namespace tervala {
 namespace {
 
 bool LoadedWell(const Session& s) {
-    return s.Flags.AnalysisOk && !s.Flags.TimeSeqError && !s.DMOmbrel.RunFailed &&
-           s.Flags.MaxStoOk;
+    return s.Flags.AnalysisOk && !s.Flags.TimeSeqError && !s.DMOmbrel.RunFailed && s.Flags.MaxStoOk;
 }
 
 // After the search: the statistics of the reconstruction, the regression of

@@ -156,8 +156,7 @@ void LoadAnalysisData(Session& s, AnalysisKind kind, UserMessages& messages,
         return;
     }
 
-    if (!ComputeRecharge(RechargeVariant::Analysis, n, a.MaxSto, a.IniSto, r, s.Flags,
-                         messages)) {
+    if (!ComputeRecharge(RechargeVariant::Analysis, n, a.MaxSto, a.IniSto, r, s.Flags, messages)) {
         return;
     }
     if (!AnalysisDataFinite(a, kind)) {

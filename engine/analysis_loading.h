@@ -13,10 +13,9 @@ namespace tervala {
 // observed values at 0.001, moves negative escape rates into the rain, runs
 // the variation checks and the first reservoir. When s.Flags.CheckOnly is
 // false (the computing pass) it also fits the trend of the observed values
-// on the recharge, stores it and warns about an inconsistent trend. The outcome is in s.Flags.AnalysisOk,
-// TimeSeqError, MaxStoOk and s.DMOmbrel.RunFailed. A file that cannot be
+// on the recharge, stores it and warns about an inconsistent trend. The outcome is in
+// s.Flags.AnalysisOk, TimeSeqError, MaxStoOk and s.DMOmbrel.RunFailed. A file that cannot be
 // opened, or a line that cannot be read, raises EngineFileError.
-void LoadAnalysisData(Session& s, AnalysisKind kind, UserMessages& messages,
-                      RunProgress& progress);
+void LoadAnalysisData(Session& s, AnalysisKind kind, UserMessages& messages, RunProgress& progress);
 
 }  // namespace tervala

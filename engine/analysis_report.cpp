@@ -67,8 +67,9 @@ std::string Footer(const Session& s, const std::string& ruler) {
     std::string text;
     text += ruler + kBreak;
     const AnalysisState& a = s.Analysis;
-    text += "Stand. dev. of calc. from meas. runoff:" + F(StandardDeviation(a.Ssq, a.RowCount), 8, 3) +
-            kBreak;
+    text +=
+        "Stand. dev. of calc. from meas. runoff:" + F(StandardDeviation(a.Ssq, a.RowCount), 8, 3) +
+        kBreak;
     text += "Coefficient of explanation R square is:" + F(s.Values.Trend.RSquare, 8, 2) + kBreak;
     text += kBreak;
     return text;

@@ -20,14 +20,14 @@ inline constexpr int kAnalysisCapacity = 1501;
 struct AnalysisState {
     int RowCount = 0;
 
-    std::vector<int32_t> SerialNo;       // serial number of the row as read
+    std::vector<int32_t> SerialNo;        // serial number of the row as read
     std::vector<std::string> SerialText;  // its decimal text, at most 7 characters
-    DataArrayR RunMeas;   // observed discharge; after a head analysis head / 1000
-    DataArrayR HeadMeas;  // observed head
-    DataArrayR RunCalc;   // calculated discharge
-    DataArrayR HeadCalc;  // calculated head
-    DataArrayR Storage;   // mm, storage of the second reservoir (discharge analysis)
-    DataArrayR Alpha;     // per time unit, reaction factor of each row
+    DataArrayR RunMeas;                   // observed discharge; after a head analysis head / 1000
+    DataArrayR HeadMeas;                  // observed head
+    DataArrayR RunCalc;                   // calculated discharge
+    DataArrayR HeadCalc;                  // calculated head
+    DataArrayR Storage;  // mm, storage of the second reservoir (discharge analysis)
+    DataArrayR Alpha;    // per time unit, reaction factor of each row
 
     // Time, rain, escape rates and the first reservoir's recharge.
     ReservoirSeries Reservoir;

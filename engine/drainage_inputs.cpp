@@ -26,8 +26,8 @@ std::string DrainageFieldMessage(DrainageQuantity quantity, double value) {
 }
 
 bool DrainageInputsComplete(const DrainageParameters& in) {
-    return in.Ka > 0 && in.Kb > 0 && in.D > 0 && in.U > 0 && in.Porosity > 1 &&
-           in.Porosity < 30 && in.L > 0;
+    return in.Ka > 0 && in.Kb > 0 && in.D > 0 && in.U > 0 && in.Porosity > 1 && in.Porosity < 30 &&
+           in.L > 0;
 }
 
 DrainageResult ComputeDrainageResult(const DrainageParameters& in) {

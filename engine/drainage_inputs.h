@@ -14,7 +14,6 @@ namespace tervala {
 
 enum class DrainageQuantity { Ka, Kb, D, U, Porosity, L };
 
-
 // The check made when the user leaves one field: the message that refuses the
 // value, or an empty text when it is accepted. A conductivity of 0 and a
 // porosity of exactly 1 or 30 percent pass here; the completeness check

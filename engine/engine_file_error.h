@@ -10,7 +10,7 @@
 namespace tervala {
 
 class EngineFileError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -31,7 +31,7 @@ struct FieldRunResult {
     std::string File;        // the input file as given
     std::string ReportFile;  // the report written (Done only)
     FieldRunStatus Status = FieldRunStatus::FileOrUsage;
-    std::optional<DataMode> Job;  // the mode the file names, once it was read
+    std::optional<DataMode> Job;        // the mode the file names, once it was read
     std::optional<int> Rows;            // data rows the engine read
     std::vector<std::string> Messages;  // every message of the run, in order
 

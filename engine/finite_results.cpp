@@ -45,8 +45,7 @@ bool AnalysisResultsFinite(const Session& s, AnalysisKind kind) {
                                 : RowsFinite({&a.Alpha, &a.RunCalc, &a.Storage}, a.RowCount);
     return AnalysisDataFinite(a, kind) && rowsFinite &&
            Finite({a.AlphaSlope, a.AlphaIntercept, a.PdFrac, StandardDeviation(a.Ssq, a.RowCount),
-                   t.RSquare,
-                   a.AlphaLinA, a.AlphaLinC, t.TrendA, t.TrendB, t.TrendC, a.AlphaQuadA,
+                   t.RSquare, a.AlphaLinA, a.AlphaLinC, t.TrendA, t.TrendB, t.TrendC, a.AlphaQuadA,
                    a.AlphaQuadB, a.AlphaQuadC});
 }
 

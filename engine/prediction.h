@@ -8,8 +8,8 @@
 namespace tervala {
 
 // Run on the input file named by s.DMOmbrel.FileName; the report (".out") is
-// written beside it, and FileName then names the input with ".inp". Either of s.Flags.PredTimeError and s.Flags.PredNoData
-// set afterwards means that no prediction and no report were made; the user
+// written beside it, and FileName then names the input with ".inp". Either of s.Flags.PredTimeError
+// and s.Flags.PredNoData set afterwards means that no prediction and no report were made; the user
 // has been told why. An input file that cannot be opened or does not hold its
 // layout, and a report that cannot be written, raise EngineFileError (with
 // PredNoData set), as the analyses do.

@@ -170,8 +170,7 @@ bool LoadPredictionData(Session& s, UserMessages& messages) {
         auto [lo, hi] = std::minmax_element(in.Time.begin(), in.Time.end());
         range = *hi - *lo;
     }
-    if (range < 0.001)
-        return Refuse(s, messages, kNoTimeVariationPredictionText);
+    if (range < 0.001) return Refuse(s, messages, kNoTimeVariationPredictionText);
 
     // The escape rates are not in the rows read here but in the data set
     // (the grid values saved with the file); each row needs its own.

@@ -38,13 +38,13 @@ struct Candidate {
 // ends equal to the best sum is never given up, so ties are still decided by
 // the loop order.
 class SharedLimit {
-public:
+  public:
     explicit SharedLimit(double initialBest);
     double Get() const { return limit_.load(std::memory_order_relaxed); }
     // A complete sum: the limit drops to it when it is lower.
     void Lower(double completeSum);
 
-private:
+  private:
     std::atomic<double> limit_;
 };
 

@@ -24,7 +24,8 @@ const char* ModeTagOf(DataMode mode) {
 }
 
 std::optional<DataMode> ModeOfTag(const std::string& tag) {
-    for (DataMode mode : {DataMode::DischargeAnalysis, DataMode::HeadAnalysis, DataMode::Prediction})
+    for (DataMode mode :
+         {DataMode::DischargeAnalysis, DataMode::HeadAnalysis, DataMode::Prediction})
         if (tag == ModeTagOf(mode)) return mode;
     return std::nullopt;
 }

@@ -14,10 +14,10 @@
 
 namespace tervala {
 
-using DataArrayR = std::vector<double>;   // growable reals, index 0 = data point 1
-using DataArrayI = std::vector<int32_t>;  // growable 32-bit integers
-using LineSet = std::vector<std::string>; // growable strings
-using RemoveSet = std::vector<uint8_t>;   // growable one-byte booleans
+using DataArrayR = std::vector<double>;    // growable reals, index 0 = data point 1
+using DataArrayI = std::vector<int32_t>;   // growable 32-bit integers
+using LineSet = std::vector<std::string>;  // growable strings
+using RemoveSet = std::vector<uint8_t>;    // growable one-byte booleans
 
 // What a data set is for: the analysis or prediction it is saved and run for,
 // and so the kind of report its run writes.
@@ -51,7 +51,7 @@ struct GraphSeries {
 };
 
 class TDMOmbrel {
-public:
+  public:
     // Creation: FileName starts as the current working directory.
     TDMOmbrel();
 

@@ -49,7 +49,8 @@ GraphRequestOutcome RequestGraph(TDMOmbrel& dm, ProgramValues& values, GraphKind
         return GraphRequestOutcome::Refused;
     }
     if (IsAnalysisGraph(kind) != (*mode != DataMode::Prediction)) {
-        messages.ShowMessage(GraphNotOfferedText(GraphKindNumber(kind), report, ReportKindText(*mode)));
+        messages.ShowMessage(
+            GraphNotOfferedText(GraphKindNumber(kind), report, ReportKindText(*mode)));
         return GraphRequestOutcome::Refused;
     }
     // The trend graph draws the quadratic trend of the fit file beside the report.

@@ -14,9 +14,7 @@ struct InputLabel {
     int Line;          // line of the file, from 1
     const char* Text;  // written before the value
     // Characters a reader passes before reading the value.
-    constexpr int Length() const {
-        return static_cast<int>(std::char_traits<char>::length(Text));
-    }
+    constexpr int Length() const { return static_cast<int>(std::char_traits<char>::length(Text)); }
 };
 
 inline constexpr int kTitle1Line = 4;

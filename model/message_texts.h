@@ -68,8 +68,8 @@ inline std::string NoReportOfProgramText(const std::string& file) {
 // `reportKind`: "a prediction report (graphs 2, 4 and 5)" and the like.
 inline std::string GraphNotOfferedText(int graph, const std::string& file,
                                        const std::string& reportKind) {
-    return "Graph " + std::to_string(graph) + " cannot be drawn from " + Quoted(file) +
-           ": it is " + reportKind + ".";
+    return "Graph " + std::to_string(graph) + " cannot be drawn from " + Quoted(file) + ": it is " +
+           reportKind + ".";
 }
 inline std::string NoModeText(const std::string& file) {
     return "The file " + Quoted(file) +
@@ -133,8 +133,7 @@ inline std::string NoLinearAlphaText(const std::string& file) {
 }
 inline std::string TooManyPredictionRowsText(const std::string& file, int capacity) {
     return "The input file " + Quoted(file) + " holds more than " + std::to_string(capacity) +
-           " data rows. A prediction can be made for at most " + std::to_string(capacity) +
-           " rows";
+           " data rows. A prediction can be made for at most " + std::to_string(capacity) + " rows";
 }
 inline constexpr const char* kNoTimeVariationPredictionText =
     "There is no variation in time The hydrograph cannot be made";

@@ -8,7 +8,7 @@
 namespace tervala {
 
 class UserMessages {
-public:
+  public:
     virtual ~UserMessages() = default;
     // A modal message with one OK button.
     virtual void ShowMessage(const std::string& text) = 0;
@@ -20,7 +20,7 @@ public:
 // rows the engine read (the window's number-of-data field), and the way back:
 // a request to stop, which the searches heed at their progress points.
 class RunProgress {
-public:
+  public:
     virtual ~RunProgress() = default;
     virtual void AddProgressLine(const std::string& line) = 0;
     virtual void ShowRowCount(int rows) { (void)rows; }
@@ -33,14 +33,14 @@ public:
 // Messages nobody sees, and questions answered No as nobody is there to
 // answer them (runs whose messages are kept elsewhere, or repeated ones).
 class SilentMessages : public UserMessages {
-public:
+  public:
     void ShowMessage(const std::string&) override {}
     bool AskYesNo(const std::string&) override { return false; }
 };
 
 // A progress sink that discards everything (batch runs that print nothing).
 class SilentProgress : public RunProgress {
-public:
+  public:
     void AddProgressLine(const std::string&) override {}
 };
 

@@ -13,8 +13,8 @@ namespace tervala {
 // Reads every line of `fileName` (CR LF or LF line ends, removed) into
 // dm.OutputLines and their number into dm.OutputLineCount; when line 2 is
 // "Hydraulic Head simulation" dm.ModeTag becomes " Hyd". A file that cannot be
-// opened or read is answered with ReportNotOpenedText (model/message_texts.h) and leaves the data set
-// as it was; the result is then false.
+// opened or read is answered with ReportNotOpenedText (model/message_texts.h) and leaves the data
+// set as it was; the result is then false.
 bool LoadReport(TDMOmbrel& dm, const std::string& fileName, UserMessages& messages);
 
 }  // namespace tervala

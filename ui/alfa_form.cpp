@@ -1,5 +1,4 @@
 #include "ui/alfa_form.h"
-#include "ui/tervala_resources.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -13,6 +12,7 @@
 #include "model/parameter_file.h"
 #include "ui/focus_exit_filter.h"
 #include "ui/program_folders.h"
+#include "ui/tervala_resources.h"
 #include "ui/window_helpers.h"
 
 namespace tervala {
@@ -43,8 +43,8 @@ TAlfaForm::TAlfaForm(Session& session, Dialogs& dialogs, QWidget* parent)
 
     GeometryImage = new QLabel(this);
     GeometryImage->setObjectName("GeometryImage");
-    GeometryImage->setPixmap(PictureForScreen("drainage_geometry", QSize(600, 380),
-                                              GeometryImage->devicePixelRatioF()));
+    GeometryImage->setPixmap(
+        PictureForScreen("drainage_geometry", QSize(600, 380), GeometryImage->devicePixelRatioF()));
 
     Edit1 = MakeEdit(this, "Edit1");
     Edit2 = MakeEdit(this, "Edit2");
@@ -202,8 +202,7 @@ void TAlfaForm::Button1Click() {
     dm.SetMode(DataMode::Prediction);
     // The porosity stays in percent throughout, so a second "Calculate" gives
     // the same M and N.
-    emit AlphaEntered(MText, NText,
-                      General(dm.Porosity));
+    emit AlphaEntered(MText, NText, General(dm.Porosity));
 
     // Beside the input file, whatever report or picture was opened since.
     const std::string parName = ReplaceExtension(dm.InputFileName, ".par");
@@ -221,9 +220,7 @@ void TAlfaForm::FormShow() {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(ReplaceExtension(dm.InputFileName, ".par"), ec)) return;
     const ProgramValues& v = session_.Values;
-    auto show = [](QLineEdit* edit, double value) {
-        edit->setText(General(value));
-    };
+    auto show = [](QLineEdit* edit, double value) { edit->setText(General(value)); };
     show(Edit1, v.Ka);
     show(Edit2, v.Kb);
     show(Edit3, v.D);

@@ -21,18 +21,18 @@ namespace tervala {
 
 class TAlfaForm : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Creation leaves Ka, Kb, D, U and L at 0 (they start so in the session).
     TAlfaForm(Session& session, Dialogs& dialogs, QWidget* parent = nullptr);
 
-    QLineEdit* Edit1;  // Ka, m/day
-    QLineEdit* Edit2;  // Kb, m/day
-    QLineEdit* Edit3;  // D, m
-    QLineEdit* Edit4;  // U, m
-    QLineEdit* Edit5;  // porosity, percent
-    QLineEdit* Edit6;  // L, m
-    QLineEdit* Edit7;  // M, read-only
-    QLineEdit* Edit8;  // N, read-only
+    QLineEdit* Edit1;      // Ka, m/day
+    QLineEdit* Edit2;      // Kb, m/day
+    QLineEdit* Edit3;      // D, m
+    QLineEdit* Edit4;      // U, m
+    QLineEdit* Edit5;      // porosity, percent
+    QLineEdit* Edit6;      // L, m
+    QLineEdit* Edit7;      // M, read-only
+    QLineEdit* Edit8;      // N, read-only
     QPushButton* Button1;  // "Calculate"
     QLabel* TxTLabel;
     QLabel* GeometryImage;
@@ -43,7 +43,7 @@ public:
     double HeldN() const { return heldN_; }
     bool InputsValid() const { return inputsValid_; }
 
-public slots:
+  public slots:
     // Checks of one field when the user leaves it.
     void Edit1Exit();
     void Edit2Exit();
@@ -58,15 +58,15 @@ public slots:
     // the fields show the values held, M and N included.
     void FormShow();
 
-signals:
+  signals:
     // M and N ("%8.5f") and the porosity (general format) for the Input tab's
     // A1coeffEdit, B1valueEdit and PorosityEdit; the data set is now a prediction.
     void AlphaEntered(const QString& MText, const QString& NText, const QString& PorosityText);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void CheckField(QLineEdit* edit, DrainageQuantity quantity);
     double& Stored(DrainageQuantity quantity);
     DrainageParameters CurrentInputs() const;

@@ -10,7 +10,7 @@ namespace tervala {
 
 class TCommentForm : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TCommentForm(QWidget* parent = nullptr);
 
     QPlainTextEdit* CommentMemo;  // read-only

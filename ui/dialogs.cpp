@@ -13,9 +13,7 @@ std::optional<std::string> ChooseFileToWrite(Dialogs& dialogs, const FileDialogR
         dialogs.ShowMessage(*refusal);
         return std::nullopt;
     }
-    if (FileExists(*file) &&
-        !dialogs.AskYesNo(kOverwriteQuestion))
-        return std::nullopt;
+    if (FileExists(*file) && !dialogs.AskYesNo(kOverwriteQuestion)) return std::nullopt;
     return file;
 }
 

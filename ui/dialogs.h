@@ -29,7 +29,7 @@ struct ColumnChoiceRequest {
 };
 
 class Dialogs : public UserMessages {
-public:
+  public:
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) = 0;

@@ -95,9 +95,10 @@ void TFitDiagnosticsForm::Show(const FitDiagnosis& diagnosis, int request) {
 void TFitDiagnosticsForm::SavePictureButtonClick() {
     if (!diagnosis_ || !diagnosis_->Map) return;
     const std::filesystem::path input(diagnosis_->InputFile);
-    FileDialogRequest save{
-        "Save the picture of the fit", "PNG pictures (*.png)|*.png|SVG drawings (*.svg)|*.svg",
-        "png", FolderForSaving(FolderOf(diagnosis_->InputFile)), input.stem().string() + "-fit.png"};
+    FileDialogRequest save{"Save the picture of the fit",
+                           "PNG pictures (*.png)|*.png|SVG drawings (*.svg)|*.svg", "png",
+                           FolderForSaving(FolderOf(diagnosis_->InputFile)),
+                           input.stem().string() + "-fit.png"};
     const std::optional<std::string> file = ChooseFileToWrite(dialogs_, save);
     if (!file) return;
     if (MapFileTypeOf(*file) == MapFileType::Unknown) {

@@ -10,7 +10,7 @@ namespace tervala {
 
 class THelpForm : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit THelpForm(QWidget* parent = nullptr);
 
     QPlainTextEdit* HelpMemo;  // read-only, with a vertical scroll bar

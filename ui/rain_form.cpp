@@ -11,8 +11,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <cassert>

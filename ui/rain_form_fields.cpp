@@ -55,15 +55,13 @@ void CheckField(QLineEdit* field, const char* notANumber, std::initializer_list<
 }  // namespace
 
 void TRainForm::MaxStorEditExit() {
-    CheckField(MaxStorEdit, kMaxStorNotRealText,
-               {{Negative, kMaxStorNegativeText, "0"}}, DM().MaxSto,
-               [this](const QString& t) { ShowMessage(t); });
+    CheckField(MaxStorEdit, kMaxStorNotRealText, {{Negative, kMaxStorNegativeText, "0"}},
+               DM().MaxSto, [this](const QString& t) { ShowMessage(t); });
 }
 
 void TRainForm::InitStorEditExit() {
-    CheckField(InitStorEdit, kInitStorNotRealText,
-               {{Negative, kInitStorNegativeText, "0"}}, DM().IniSto,
-               [this](const QString& t) { ShowMessage(t); });
+    CheckField(InitStorEdit, kInitStorNotRealText, {{Negative, kInitStorNegativeText, "0"}},
+               DM().IniSto, [this](const QString& t) { ShowMessage(t); });
 }
 
 void TRainForm::A1coeffEditExit() {
@@ -72,15 +70,13 @@ void TRainForm::A1coeffEditExit() {
 }
 
 void TRainForm::InitRunEditExit() {
-    CheckField(InitRunEdit, kInitRunNotRealText,
-               {{Negative, kInitRunNegativeText, "0"}}, DM().RunIni,
-               [this](const QString& t) { ShowMessage(t); });
+    CheckField(InitRunEdit, kInitRunNotRealText, {{Negative, kInitRunNegativeText, "0"}},
+               DM().RunIni, [this](const QString& t) { ShowMessage(t); });
 }
 
 void TRainForm::InitLevelEditExit() {
-    CheckField(InitLevelEdit, kInitLevelNotRealText,
-               {{Negative, kInitLevelNegativeText, "0"}}, DM().HeadIni,
-               [this](const QString& t) { ShowMessage(t); });
+    CheckField(InitLevelEdit, kInitLevelNotRealText, {{Negative, kInitLevelNegativeText, "0"}},
+               DM().HeadIni, [this](const QString& t) { ShowMessage(t); });
 }
 
 void TRainForm::PorosityEditExit() {
@@ -120,7 +116,8 @@ void TRainForm::OptionComboBoxChange() {
         // sets the mode from what the file holds. Since then a report or a
         // graph bitmap may have been opened: the input file is the one read.
         dm.FileName = dm.InputFileName;
-        const OpenedInput opened = ReopenInputFile(*session_, /*predictionSelected=*/true, dialogs_);
+        const OpenedInput opened =
+            ReopenInputFile(*session_, /*predictionSelected=*/true, dialogs_);
         if (opened.ParameterFileRead && windows_.AlfaForm) windows_.AlfaForm->hide();
         if (opened.Derived) ShowDerivedAlpha(*opened.Derived);
     }

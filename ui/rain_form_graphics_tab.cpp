@@ -19,10 +19,10 @@
 #include "graphs/plot_frame.h"
 #include "model/graph_report_probe.h"
 #include "model/graph_request.h"
-#include "ui/window_helpers.h"
 #include "ui/dialogs.h"
 #include "ui/graph_picture.h"
 #include "ui/rain_form.h"
+#include "ui/window_helpers.h"
 
 namespace tervala {
 

@@ -18,8 +18,8 @@
 #include "model/pasted_block.h"
 #include "ui/dialogs.h"
 #include "ui/rain_form.h"
-#include "ui/window_helpers.h"
 #include "ui/string_grid.h"
+#include "ui/window_helpers.h"
 
 namespace tervala {
 
@@ -176,8 +176,7 @@ void TRainForm::HandlePasteMultiCell(int col0, int row0, const QString& pasted) 
     NrOfDataEdit->setText(QString::number(rows));
     dm.NrOfData = rows;
 
-    if (rows < OrigNrOfData &&
-        dialogs_.AskYesNo(kKeepOriginalCountQuestion)) {
+    if (rows < OrigNrOfData && dialogs_.AskYesNo(kKeepOriginalCountQuestion)) {
         rows = OrigNrOfData;
         StringGrid1->SetRowCount(rows);
     }

@@ -14,11 +14,11 @@
 #include <algorithm>
 
 #include "engine/session.h"
-#include "ui/window_helpers.h"
 #include "ui/focus_exit_filter.h"
 #include "ui/rain_form.h"
 #include "ui/string_grid.h"
 #include "ui/tervala_resources.h"
+#include "ui/window_helpers.h"
 
 namespace tervala {
 
@@ -150,8 +150,8 @@ void TRainForm::CreateInputTab() {
     // A right click on a cell offers the Edit commands, Paste among them.
     auto* separator = new QAction(StringGrid1);
     separator->setSeparator(true);
-    StringGrid1->addActions({EditUndo, EditRedo, separator, EditCut1, EditCopy1, EditPaste1,
-                             EditDelete1});
+    StringGrid1->addActions(
+        {EditUndo, EditRedo, separator, EditCut1, EditCopy1, EditPaste1, EditDelete1});
     StringGrid1->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     TryMemo = MakeHintMemo(tab, "TryMemo",

@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "ui/rain_form.h"
-#include "ui/window_helpers.h"
 #include "ui/tervala_resources.h"
+#include "ui/window_helpers.h"
 
 namespace tervala {
 
@@ -73,8 +73,8 @@ void TRainForm::CreateFigureTab() {
     Reservoir_Image = new QLabel(FigureTabSheet);
     Reservoir_Image->setObjectName("Reservoir_Image");
     Reservoir_Image->setAlignment(Qt::AlignCenter);
-    Reservoir_Image->setPixmap(PictureForScreen("reservoirs", QSize(640, 440),
-                                                Reservoir_Image->devicePixelRatioF()));
+    Reservoir_Image->setPixmap(
+        PictureForScreen("reservoirs", QSize(640, 440), Reservoir_Image->devicePixelRatioF()));
     layout->addWidget(Reservoir_Image, 1);
 
     RefMemo = new QPlainTextEdit(FigureTabSheet);

@@ -9,8 +9,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "ui/window_helpers.h"
 #include "ui/rain_form.h"
+#include "ui/window_helpers.h"
 
 namespace tervala {
 

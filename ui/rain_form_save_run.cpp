@@ -4,7 +4,6 @@
 // the progress lines are painted as they come; meanwhile the window takes no
 // other command. Ending the program during the run stops the search and
 // leaves the report unwritten.
-#include <QRadioButton>
 #include <QAction>
 #include <QComboBox>
 #include <QEventLoop>
@@ -12,6 +11,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QThread>
@@ -32,8 +32,8 @@
 #include "ui/gui_thread_relay.h"
 #include "ui/program_folders.h"
 #include "ui/rain_form.h"
-#include "ui/window_helpers.h"
 #include "ui/string_grid.h"
+#include "ui/window_helpers.h"
 
 namespace tervala {
 
@@ -112,8 +112,7 @@ bool TRainForm::ChooseInputFile() {
         dialogs_.ShowMessage(*refusal);
         return false;
     }
-    if (FileExists(*chosen) &&
-        !dialogs_.AskYesNo(kOverwriteQuestion)) {
+    if (FileExists(*chosen) && !dialogs_.AskYesNo(kOverwriteQuestion)) {
         return false;
     }
     // Only a name that may be written becomes the data set's file.
@@ -257,7 +256,7 @@ void TRainForm::InputSaveActionExecute() {
         // The graph choice of the Graphics tab names what the report allows:
         // a head analysis gives discharge, the others a water table.
         RadioButton4->setText(*outcome.Report == DataMode::HeadAnalysis ? "Discharge in time"
-                                                                       : "Watertable in time");
+                                                                        : "Watertable in time");
     }
     RunCancelled = outcome.RunCancelled;
 

@@ -92,11 +92,11 @@ void TRainForm::EndGridStep() {
     stepBefore_.reset();
     InputSeriesState after = CaptureInputSeries();
     if (after == before) return;
-    GridHistory->push(new InputUndoStep(
-        std::move(before), std::move(after),
-        [this](const InputSeriesState& to, const InputSeriesState& from) {
-            RestoreInputSeries(to, from);
-        }));
+    GridHistory->push(
+        new InputUndoStep(std::move(before), std::move(after),
+                          [this](const InputSeriesState& to, const InputSeriesState& from) {
+                              RestoreInputSeries(to, from);
+                          }));
 }
 
 void TRainForm::ForgetGridHistory() {

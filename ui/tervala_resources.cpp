@@ -12,7 +12,8 @@ void InitTervalaResources() { InitResourcesOutsideNamespace(); }
 QPixmap PictureForScreen(const QString& name, const QSize& size, qreal pixelRatio) {
     QPixmap picture(":/pictures/" + name + (pixelRatio > 1 ? "@2x.jpg" : ".jpg"));
     if (picture.isNull()) return picture;
-    QPixmap fitted = picture.scaled(size * pixelRatio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPixmap fitted =
+        picture.scaled(size * pixelRatio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     fitted.setDevicePixelRatio(pixelRatio);
     return fitted;
 }

@@ -22,7 +22,9 @@ class WindowSettings {
     void RemoveRecentInputFile(const QString& file);
 
     QByteArray Geometry() const { return settings_.value("window/geometry").toByteArray(); }
-    void SetGeometry(const QByteArray& geometry) { settings_.setValue("window/geometry", geometry); }
+    void SetGeometry(const QByteArray& geometry) {
+        settings_.setValue("window/geometry", geometry);
+    }
     QString LastFolder() const { return settings_.value("files/lastFolder").toString(); }
     void SetLastFolder(const QString& folder) { settings_.setValue("files/lastFolder", folder); }
 

@@ -80,7 +80,8 @@ void RegisterRunCommand(CLI::App& app, int& exitCode) {
                     "use, shared among the runs going on together); the result does not "
                     "depend on it")
         ->check(CLI::Range(1, kMaxSearchThreads));
-    run->add_option("--jobs", a->jobs, "Files run at a time (default: one per processor the program may use)")
+    run->add_option("--jobs", a->jobs,
+                    "Files run at a time (default: one per processor the program may use)")
         ->check(CLI::Range(1, kMaxSearchThreads));
     run->add_option("--summary", a->summary,
                     "CSV file with one row per input file: file, job, rows, exit code, first "

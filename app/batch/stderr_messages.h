@@ -11,12 +11,12 @@
 namespace tervala::batch {
 
 class StderrMessages : public UserMessages {
-public:
+  public:
     explicit StderrMessages(std::ostream& out);
     void ShowMessage(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
 
-private:
+  private:
     std::ostream& out_;
 };
 

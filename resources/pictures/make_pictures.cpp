@@ -176,12 +176,14 @@ QImage DrawReservoirs() {
 
     // Escape: evaporation or natural drainage, scaled by the filling.
     Arrow(p, QPointF(150, actLevel - 4), QPointF(112, 96), kGreen, 2.4, 11);
-    Text(p, 4, 104, "Escape (evaporation,\nnatural drainage)\nActEsc = Esc · Δt · R\nR = ActSto / MaxSto", Font(12),
-         kGreen, Qt::AlignLeft | Qt::AlignBottom, 150, 70);
+    Text(p, 4, 104,
+         "Escape (evaporation,\nnatural drainage)\nActEsc = Esc · Δt · R\nR = ActSto / MaxSto",
+         Font(12), kGreen, Qt::AlignLeft | Qt::AlignBottom, 150, 70);
 
     // Overflow: what the pre reservoir cannot hold becomes recharge.
     p.setPen(QPen(kWater, 3, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(first.right(), first.top() + 2), QPointF(first.right() + 20, first.top() + 2));
+    p.drawLine(QPointF(first.right(), first.top() + 2),
+               QPointF(first.right() + 20, first.top() + 2));
     Arrow(p, QPointF(first.right() + 20, first.top() + 2), QPointF(first.right() + 55, 150), kWater,
           3, 11);
     Arrow(p, QPointF(first.right() + 55, 150), QPointF(first.right() + 85, 282), kWater, 3, 12);
@@ -190,8 +192,8 @@ QImage DrawReservoirs() {
 
     // Second (main) reservoir: the soil water above and below drain level.
     QRectF second(300, 290, 190, 130);
-    const double drainLevel = 352;   // outlet of the top part
-    const double waterTable = 312;   // storage head in the reservoir
+    const double drainLevel = 352;  // outlet of the top part
+    const double waterTable = 312;  // storage head in the reservoir
     p.fillRect(QRectF(second.left(), waterTable, second.width(), second.bottom() - waterTable),
                kWaterLight);
     p.setPen(QPen(kWater, 2));
@@ -318,8 +320,9 @@ QImage DrawDrainageGeometry() {
     p.drawPolygon(ditch);
     const double ditchWater = drainLevel;  // open water at drain level
     double t = (ditchWater - surface) / (drainLevel + 18 - surface);
-    QPolygonF ditchWet({QPointF(right - 45 + 31 * t, ditchWater), QPointF(right - 14, drainLevel + 18),
-                        QPointF(right + 14, drainLevel + 18), QPointF(right + 45 - 31 * t, ditchWater)});
+    QPolygonF ditchWet({QPointF(right - 45 + 31 * t, ditchWater),
+                        QPointF(right - 14, drainLevel + 18), QPointF(right + 14, drainLevel + 18),
+                        QPointF(right + 45 - 31 * t, ditchWater)});
     p.setBrush(kWater);
     p.drawPolygon(ditchWet);
 
@@ -371,10 +374,9 @@ QImage DrawDrainageGeometry() {
     p.setPen(QPen(kWater.darker(120), 4, Qt::SolidLine, Qt::FlatCap));
     p.drawArc(QRectF(left - 11, drainLevel - 11, 22, 22), 180 * 16, 180 * 16);
     p.setPen(QPen(kWater.darker(120), 4, Qt::SolidLine, Qt::FlatCap));
-    p.drawPolyline(QPolygonF({QPointF(right - 45 + 31 * t, ditchWater),
-                              QPointF(right - 14, drainLevel + 18),
-                              QPointF(right + 14, drainLevel + 18),
-                              QPointF(right + 45 - 31 * t, ditchWater)}));
+    p.drawPolyline(QPolygonF(
+        {QPointF(right - 45 + 31 * t, ditchWater), QPointF(right - 14, drainLevel + 18),
+         QPointF(right + 14, drainLevel + 18), QPointF(right + 45 - 31 * t, ditchWater)}));
     Text(p, left - 6, drainLevel + 12, "pipe drain", Font(12), kInk, Qt::AlignRight | Qt::AlignTop,
          90, 16);
     Text(p, right + 20, drainLevel + 20, "ditch", Font(12), kInk, Qt::AlignLeft | Qt::AlignTop, 60,
@@ -385,10 +387,10 @@ QImage DrawDrainageGeometry() {
          Qt::AlignRight | Qt::AlignTop, 20, 16);
 
     // Conductivities of the two layers.
-    Text(p, 170, 128, "Ka", Font(18, true), kSoilDark.darker(130), Qt::AlignLeft | Qt::AlignTop,
-         40, 22);
-    Text(p, 170, 212, "Kb", Font(18, true), kSoilDark.darker(150), Qt::AlignLeft | Qt::AlignTop,
-         40, 22);
+    Text(p, 170, 128, "Ka", Font(18, true), kSoilDark.darker(130), Qt::AlignLeft | Qt::AlignTop, 40,
+         22);
+    Text(p, 170, 212, "Kb", Font(18, true), kSoilDark.darker(150), Qt::AlignLeft | Qt::AlignTop, 40,
+         22);
 
     // Impermeable base, hatched.
     p.setPen(QPen(kInk, 2.5));
@@ -458,14 +460,16 @@ bool Save(const QImage& img, const QString& folder, const char* name) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString(TERVALA_PICTURES_DIR);
+    const QString folder =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString(TERVALA_PICTURES_DIR);
     bool ok = true;
     for (scale = 1; scale <= 2; ++scale) {
         const char* suffix = scale == 1 ? ".jpg" : "@2x.jpg";
         ok = Save(DrawReservoirs(), folder, (std::string("reservoirs") + suffix).c_str()) && ok;
         ok = Save(DrawInputSmall(), folder, (std::string("input_small") + suffix).c_str()) && ok;
         ok = Save(DrawDrainageGeometry(), folder,
-                  (std::string("drainage_geometry") + suffix).c_str()) && ok;
+                  (std::string("drainage_geometry") + suffix).c_str()) &&
+             ok;
     }
     return ok ? 0 : 1;
 }

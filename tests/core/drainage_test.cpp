@@ -43,7 +43,8 @@ TEST(EquivalentDepth, HandWorkedFields) {
             << c.name;
         if (!c.NText) continue;
         EXPECT_NEAR(r.Exact.d, c.d, 1e-6) << c.name;
-        EXPECT_EQ((std::pair{AlphaFieldText(r.Exact.N), r.N}), (std::pair{std::string(c.NText), c.N}))
+        EXPECT_EQ((std::pair{AlphaFieldText(r.Exact.N), r.N}),
+                  (std::pair{std::string(c.NText), c.N}))
             << c.name;
     }
     EXPECT_NEAR(DeriveAlphaCoefficients(2, 3, 5, 0.5, 5, 50).N, 3 * 0.2017308, 3e-7);

@@ -114,10 +114,9 @@ TEST(EngineRun, GoldenCasesGiveTheirReportsAndFitFilesByteForByte) {
                 prediction ? std::vector<std::string>{" Calculating .....", " Progress 75% ...."}
                            : searchLines;
             EXPECT_EQ(
-                (std::tuple{r.s.DMOmbrel.FileName, r.progress.lines, r.pauses,
-                            r.outcome.Report}),
+                (std::tuple{r.s.DMOmbrel.FileName, r.progress.lines, r.pauses, r.outcome.Report}),
                 (std::tuple{r.input, lines, std::vector<int>(prediction ? 2 : 1, 500),
-                            prediction               ? DataMode::Prediction
+                            prediction              ? DataMode::Prediction
                             : r.s.DMOmbrel.HeadMode ? DataMode::HeadAnalysis
                                                     : DataMode::DischargeAnalysis}));
             if (prediction) continue;
@@ -130,7 +129,8 @@ TEST(EngineRun, GoldenCasesGiveTheirReportsAndFitFilesByteForByte) {
     }
     // The trend follows the analysis run, not a tag a head report left
     // behind: it was fitted to the head series, empty in a discharge analysis.
-    EngineRun hump(DataFile("golden/hump.inp", "x"), [](Session& s) { s.DMOmbrel.ModeTag = " Hyd"; });
+    EngineRun hump(DataFile("golden/hump.inp", "x"),
+                   [](Session& s) { s.DMOmbrel.ModeTag = " Hyd"; });
     EXPECT_EQ(ReadBytes(hump.dir.File("field.dat")), DataFile("golden/hump.dat"));
 }
 

@@ -109,7 +109,6 @@ TEST(GraphSweep, EveryKindStaysInsideThePictureInItsPalette) {
             }
 }
 
-
 std::string Name(Rgb c) {
     const std::pair<Rgb, const char*> names[] = {
         {kSilver, "silver"}, {kBlack, "black"},   {kWhite, "white"},     {kDarkBlue, "darkblue"},
@@ -234,7 +233,6 @@ TEST(GraphKinds, SeriesAtTheirHandPlacedPixels) {
         EXPECT_EQ(g.Series(), c.expected) << c.name;
     }
 }
-
 
 TEST(GraphTexts, CaptionsLegendsAndRSquareByKindModeAndFactor) {
     using G = GraphKind;

@@ -67,10 +67,10 @@ TEST(InputFile, EachLayoutIsWrittenReadAndWrittenAgainByteForByte) {
         // Rows numbered from 1; a head file opens as a prediction that keeps
         // its heads.
         const int n = static_cast<int>(d.TimeData.size());
-        EXPECT_EQ((std::tuple{d.NrOfData, d.RowCheck.size(), d.RowCheck.back(), d.PredictionMode,
-                              d.HeadMode, d.AlphaTag == kLinearAlphaTag}),
-                  (std::tuple{n, size_t(n), n, written != &discharge, false,
-                              written == &prediction}));
+        EXPECT_EQ(
+            (std::tuple{d.NrOfData, d.RowCheck.size(), d.RowCheck.back(), d.PredictionMode,
+                        d.HeadMode, d.AlphaTag == kLinearAlphaTag}),
+            (std::tuple{n, size_t(n), n, written != &discharge, false, written == &prediction}));
         std::tie(d.ModeTag, d.HeadMode, d.PredictionMode) =  // head mode back for the second write
             std::tuple{written->DMOmbrel.ModeTag, written->DMOmbrel.HeadMode,
                        written->DMOmbrel.PredictionMode};

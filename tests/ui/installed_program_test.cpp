@@ -1,8 +1,8 @@
 // The program as installed: a file handed over by the desktop opens as the
 // dialogs open it, the examples stay as installed, and Help > About.
-#include "tests/ui/window_harness.h"
 #include <QComboBox>
 
+#include "tests/ui/window_harness.h"
 #include "ui/about_box.h"
 #include "ui/program_folders.h"
 #include "ui/program_info.h"

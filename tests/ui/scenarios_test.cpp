@@ -41,7 +41,9 @@ TEST(Scenario, EveryPasteRouteGivesTheSameGrid) {
         },
         // Regression: the editor's context menu glued the cell's text to the first value.
         [&](Windows& w) { w.ChooseFromContextMenu(w.OpenEditor(2, 0), "&Paste"); },
-        [&](Windows& w) { w.ChooseFromContextMenu(w.grid().viewport(), "&Paste", w.CellCenter(2, 0)); },
+        [&](Windows& w) {
+            w.ChooseFromContextMenu(w.grid().viewport(), "&Paste", w.CellCenter(2, 0));
+        },
         // Regression: a block dropped into the open editor was glued to its text.
         [&](Windows& w) {
             QMimeData block;
@@ -357,8 +359,12 @@ TEST(Scenario, PredictionAndCalculatorFollowTheInputFileNotAReportOrPicture) {
     w.alfa.show();
     w.alfa.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.alfa));
-    for (auto [field, text] : {std::pair{w.alfa.Edit1, "1"}, {w.alfa.Edit2, "1"}, {w.alfa.Edit3, "5"},
-                               {w.alfa.Edit4, "0.5"}, {w.alfa.Edit5, "5"}, {w.alfa.Edit6, "50"}})
+    for (auto [field, text] : {std::pair{w.alfa.Edit1, "1"},
+                               {w.alfa.Edit2, "1"},
+                               {w.alfa.Edit3, "5"},
+                               {w.alfa.Edit4, "0.5"},
+                               {w.alfa.Edit5, "5"},
+                               {w.alfa.Edit6, "50"}})
         w.Type(field, text);
     w.Click(w.alfa.Button1);
     EXPECT_EQ(w.dir.Names(), (Texts{"field.inp", "field.par", "graph.bmp"}));
@@ -421,7 +427,8 @@ TEST(QtDialogs, MessagesShowTheirCaptionAndFileDialogsTheirColumns) {
     QtDialogs dialogs("Ombrel rainfall runoff relations");
     bool wholeCaption = false, allColumns = false;
     Windows::WhenShown(QApplication::activeModalWidget, [&](QWidget* box) {
-        wholeCaption = box->width() > box->fontMetrics().horizontalAdvance(box->windowTitle()) + 100;
+        wholeCaption =
+            box->width() > box->fontMetrics().horizontalAdvance(box->windowTitle()) + 100;
         box->close();
     });
     dialogs.ShowMessage("Saved");
@@ -429,10 +436,12 @@ TEST(QtDialogs, MessagesShowTheirCaptionAndFileDialogsTheirColumns) {
         auto* files = dialog->findChild<QTreeView*>();
         const QHeaderView* columns = files->header();
         const int last = columns->logicalIndex(columns->count() - 1);  // the date, shown whole
-        const QString date = QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
-        allColumns = columns->sectionSize(last) > files->fontMetrics().horizontalAdvance(date) + 20 &&
-                     columns->sectionViewportPosition(last) + columns->sectionSize(last) <=
-                         files->viewport()->width();
+        const QString date =
+            QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
+        allColumns =
+            columns->sectionSize(last) > files->fontMetrics().horizontalAdvance(date) + 20 &&
+            columns->sectionViewportPosition(last) + columns->sectionSize(last) <=
+                files->viewport()->width();
         dialog->close();
     });
     dialogs.ChooseOpenFile({"Open input file", "Input files (*.inp)|*.inp", "inp", "", ""});

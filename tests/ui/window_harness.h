@@ -20,8 +20,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
-#include <optional>
 #include <functional>
+#include <optional>
 
 #include "app/tervala_program.h"
 #include "tests/support/test_support.h"
