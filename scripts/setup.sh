@@ -19,6 +19,7 @@ packages=(
   locales                      # localedef and the German locale source of the decimal-comma test
   clang-14 libclang-rt-14-dev  # the fuzz targets: clang with libFuzzer and the sanitizer runtimes
   llvm-14                      # llvm-symbolizer, for readable sanitizer reports
+  clang-format-14              # the look of the sources, checked by the tests
 )
 missing=()
 for p in "${packages[@]}"; do
