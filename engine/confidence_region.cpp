@@ -273,11 +273,11 @@ GridRegion Enumerate(const SearchSeries& d, const Box& grid, const int tile[3], 
 
 }  // namespace
 
-std::vector<double> PointSums(bool discharge, const SearchSeries& d,
+std::vector<double> PointSums(AnalysisKind kind, const SearchSeries& d,
                               const std::vector<GridIndex>& points) {
     std::vector<double> sums(points.size());
     auto keep = [&sums](size_t point, double sum) { sums[point] = sum; };
-    if (discharge) {
+    if (kind == AnalysisKind::Discharge) {
         SumFourAtATime<DischargeRegionModel>(d, points, kNoLimit, keep);
     } else {
         SumFourAtATime<HeadRegionModel>(d, points, kNoLimit, keep);

@@ -16,6 +16,7 @@
 #include <optional>
 #include <vector>
 
+#include "engine/analysis_state.h"
 #include "engine/search_grid.h"
 
 namespace tervala {
@@ -61,7 +62,7 @@ std::function<bool()> Stopper(const std::function<bool()>& stopRequested);
 using GridIndex = std::array<int, 3>;
 
 // The search sums of `points`, in the plain loop's arithmetic.
-std::vector<double> PointSums(bool discharge, const SearchSeries& d,
+std::vector<double> PointSums(AnalysisKind kind, const SearchSeries& d,
                               const std::vector<GridIndex>& points);
 
 inline constexpr double kNoLimit = std::numeric_limits<double>::infinity();

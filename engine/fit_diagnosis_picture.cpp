@@ -73,7 +73,7 @@ ObjectiveMap DiagnosisMap(const AnalysisFit& f, const FitDiagnosis& d, const Dia
                   : GridWindow{o.Head.iFirst, o.Head.iLast, o.Head.jFirst, o.Head.jLast};
     auto sample = [&](const GridWindow& w) {
         return SampleLandscape(
-            discharge, f.Search, w, f.P, SampleStep(w.iLast - w.iFirst + 1, kMapRows),
+            f.Kind, f.Search, w, f.P, SampleStep(w.iLast - w.iFirst + 1, kMapRows),
             SampleStep(w.jLast - w.jFirst + 1, kMapColumns), o.Threads, o.StopRequested);
     };
     LandscapeSamples samples = sample(full);

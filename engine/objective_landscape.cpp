@@ -19,7 +19,7 @@ std::vector<int> Middles(int first, int last, int step) {
 
 }  // namespace
 
-LandscapeSamples SampleLandscape(bool discharge, const SearchSeries& d, const GridWindow& window,
+LandscapeSamples SampleLandscape(AnalysisKind kind, const SearchSeries& d, const GridWindow& window,
                                  int p, int stepI, int stepJ, int threads,
                                  const std::function<bool()>& stopRequested) {
     LandscapeSamples s;
@@ -33,8 +33,8 @@ LandscapeSamples SampleLandscape(bool discharge, const SearchSeries& d, const Gr
         int64_t(s.I.size()), threads,
         [&](int64_t r, int) {
             std::vector<GridIndex> row;
-            for (int j : s.J) row.push_back({s.I[r], j, discharge ? 0 : p});
-            const std::vector<double> sums = PointSums(discharge, d, row);
+            for (int j : s.J) row.push_back({s.I[r], j, kind == AnalysisKind::Discharge ? 0 : p});
+            const std::vector<double> sums = PointSums(kind, d, row);
             std::copy(sums.begin(), sums.end(), s.Sums.begin() + r * s.J.size());
         },
         [](int64_t) {}, Stopper(stopRequested));

@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+#include "engine/analysis_state.h"
 #include "engine/search_grid.h"
 
 namespace tervala {
@@ -26,7 +27,7 @@ struct LandscapeSamples {
 };
 
 // p: the porosity index of the head plane; ignored for the discharge.
-LandscapeSamples SampleLandscape(bool discharge, const SearchSeries& d, const GridWindow& window,
+LandscapeSamples SampleLandscape(AnalysisKind kind, const SearchSeries& d, const GridWindow& window,
                                  int p, int stepI, int stepJ, int threads,
                                  const std::function<bool()>& stopRequested = {});
 

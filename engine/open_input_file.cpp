@@ -35,7 +35,7 @@ void ReadParameterFileBeside(Session& s, bool predictionSelected, UserMessages& 
     dm.ParFileRead = true;
     opened.ParameterFileRead = true;
 
-    if (!predictionSelected && dm.ModeTag != kPredictionTag) return;
+    if (!predictionSelected && dm.TaggedMode() != DataMode::Prediction) return;
     const DrainageResult alpha = ComputeDrainageResult(*p);
     if (!std::isfinite(alpha.Exact.M) || !std::isfinite(alpha.Exact.N)) {
         // A file edited by hand with a zero spacing, perimeter or porosity:

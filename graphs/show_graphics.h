@@ -28,7 +28,7 @@ struct GraphInput {
     const GraphSeries& Series() const { return Data.Graph; }
     // A head analysis: captions speak of hydraulic head, kind 9 draws the
     // last head in decimetres.
-    bool HeadMode() const { return Data.ModeTag == kHeadTag; }
+    bool HeadMode() const { return Data.TaggedMode() == DataMode::HeadAnalysis; }
 };
 
 // Everything a graph kind paints with.

@@ -95,6 +95,8 @@ class TDMOmbrel {
     // The mode the flags name (the first flag set, in the order above), or
     // nothing when none is set.
     std::optional<DataMode> Mode() const;
+    // The mode ModeTag names, or nothing for any other tag.
+    std::optional<DataMode> TaggedMode() const { return ModeOfTag(ModeTag); }
 
     LineSet OutputLines;
     int OutputLineCount = 0;

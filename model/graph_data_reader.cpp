@@ -168,7 +168,8 @@ GraphReadOutcome ReadGraphData(TDMOmbrel& data, ProgramValues& values, GraphKind
         if (kind == GraphKind::CalculatedAgainstObserved) rows.series.Time = rows.series.Observed;
         // In a head report the last column is the calculated head; kind 9
         // draws it (in decimetres) beside the recharge.
-        if (kind == GraphKind::RechargeObservedInTime && data.ModeTag == kHeadTag) {
+        if (kind == GraphKind::RechargeObservedInTime &&
+            data.TaggedMode() == DataMode::HeadAnalysis) {
             rows.series.LastHead = rows.series.Calculated;
         }
         CommitRows(data, std::move(rows));

@@ -148,17 +148,14 @@ class InputReader {
         file_.SkipLine();
         // Without a mode the file says neither which table follows nor what
         // a run should do with it.
-        if (dm_.ModeTag != kDischargeTag && dm_.ModeTag != kHeadTag &&
-            dm_.ModeTag != kPredictionTag) {
-            return ReadOutcome::NoMode;
-        }
+        if (!dm_.TaggedMode()) return ReadOutcome::NoMode;
         return ReadHeaderAndRows() ? ReadOutcome::Read : ReadOutcome::CorruptNumbers;
     }
 
   private:
     // Everything after line 2; false when a number is corrupt.
     bool ReadHeaderAndRows() {
-        const DataMode mode = *ModeOfTag(dm_.ModeTag);  // Read() takes the three tags only
+        const DataMode mode = *dm_.TaggedMode();  // Read() takes the three tags only
         dm_.SetMode(mode);
         file_.GoToLine(kTitle1Line);
         dm_.Title1 = file_.ReadLine();

@@ -84,10 +84,10 @@ void GridCellsModel::SetCell(int col, int row, const QString& text) {
 }
 
 void GridCellsModel::Restore(const Snapshot& cells) {
-    SetShownRows(cells.rows);
-    SetShownColumns(cells.columns);
+    SetShownRows(cells.Rows);
+    SetShownColumns(cells.Columns);
     BeginBatch();
-    rows_ = cells.texts;
+    rows_ = cells.Texts;
     EndBatch();
 }
 

@@ -33,9 +33,9 @@ class GridCellsModel : public QAbstractTableModel {
 
     // Every text ever written and the shown counts.
     struct Snapshot {
-        std::vector<std::vector<QString>> texts;
-        int rows = 1;
-        int columns = 4;
+        std::vector<std::vector<QString>> Texts;
+        int Rows = 1;
+        int Columns = 4;
         bool operator==(const Snapshot&) const = default;
     };
     Snapshot Cells() const { return {rows_, shownRows_, shownColumns_}; }

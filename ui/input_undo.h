@@ -16,14 +16,15 @@
 namespace tervala {
 
 struct InputSeriesState {
-    GridCellsModel::Snapshot cells;
-    QStringList fields;  // the titles and parameter fields, in a fixed order
-    int origNrOfData = 0;
-    bool dataEntered = false;
-    int nrOfData = 0;
-    DataArrayR time, rain, escape, discharge, head;
-    DataArrayI rowCheck;
-    RemoveSet missing;
+    GridCellsModel::Snapshot Cells;
+    QStringList Fields;  // the titles and parameter fields, in a fixed order
+    int OrigNrOfData = 0;
+    bool DataEntered = false;
+    // As the data set holds them.
+    int NrOfData = 0;
+    DataArrayR TimeData, RainData, EscData, DischData, HeadData;
+    DataArrayI RowCheck;
+    RemoveSet MissingObs;
     bool operator==(const InputSeriesState&) const = default;
 };
 

@@ -189,7 +189,8 @@ void TRainForm::ViewGraphButtonClick() {
     GraphRequested = true;
     SelectButton->setEnabled(false);
     PictureImage->hide();
-    const AnalysisCaptions& captions = dm.ModeTag == kHeadTag ? kHeadCaptions : kDischargeCaptions;
+    const AnalysisCaptions& captions =
+        dm.TaggedMode() == DataMode::HeadAnalysis ? kHeadCaptions : kDischargeCaptions;
     RunoffRadioButton->setText(captions.runoff);
     CalcObsRadioButton->setText(captions.calculatedObserved);
     RainRunRadioButton->setText(captions.rechargeRunoff);

@@ -57,12 +57,11 @@ void TRainForm::OpenInput(const std::optional<std::string>& given) {
     if (opened.Derived) ShowDerivedAlpha(*opened.Derived);
 
     NrOfDataEdit->setText(QString::number(dm.NrOfData));
-    if (dm.ModeTag == kDischargeTag) {
-        OptionComboBox->setCurrentIndex(0);
-        AlphaDrainBox->hide();
-    } else if (dm.ModeTag == kPredictionTag) {
+    // The reader took the file only with one of the three tags.
+    if (dm.TaggedMode() == DataMode::Prediction) {
         OptionComboBox->setCurrentIndex(1);
-    } else if (dm.ModeTag == kHeadTag) {
+    } else {
+        if (dm.TaggedMode() == DataMode::DischargeAnalysis) OptionComboBox->setCurrentIndex(0);
         AlphaDrainBox->hide();
     }
     if (dm.PredictionMode) {

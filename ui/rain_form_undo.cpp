@@ -23,8 +23,8 @@ auto DataSetSeries(TDMOmbrel& dm) {
 }
 template <typename State>  // const or not
 auto StateSeries(State& s) {
-    return std::tie(s.nrOfData, s.time, s.rain, s.escape, s.discharge, s.head, s.rowCheck,
-                    s.missing);
+    return std::tie(s.NrOfData, s.TimeData, s.RainData, s.EscData, s.DischData, s.HeadData,
+                    s.RowCheck, s.MissingObs);
 }
 
 }  // namespace
@@ -59,25 +59,25 @@ QList<QLineEdit*> TRainForm::HistoryFields() const {
 
 InputSeriesState TRainForm::CaptureInputSeries() {
     InputSeriesState s;
-    s.cells = StringGrid1->Cells();
-    for (const QLineEdit* field : HistoryFields()) s.fields << field->text();
-    s.origNrOfData = OrigNrOfData;
-    s.dataEntered = DataEntered;
+    s.Cells = StringGrid1->Cells();
+    for (const QLineEdit* field : HistoryFields()) s.Fields << field->text();
+    s.OrigNrOfData = OrigNrOfData;
+    s.DataEntered = DataEntered;
     StateSeries(s) = DataSetSeries(DM());
     return s;
 }
 
 void TRainForm::RestoreInputSeries(const InputSeriesState& to, const InputSeriesState& from) {
-    GridCellsModel::Snapshot cells = to.cells;
-    cells.columns = StringGrid1->ColCount();  // the columns follow the mode, not the history
+    GridCellsModel::Snapshot cells = to.Cells;
+    cells.Columns = StringGrid1->ColCount();  // the columns follow the mode, not the history
     StringGrid1->RestoreCells(cells);
     // A field the step did not change keeps what the user typed since.
     const QList<QLineEdit*> fields = HistoryFields();
     for (qsizetype i = 0; i < fields.size(); ++i)
-        if (to.fields[i] != from.fields[i]) fields[i]->setText(to.fields[i]);
-    NrOfDataEdit->setText(QString::number(to.nrOfData));
-    OrigNrOfData = to.origNrOfData;
-    DataEntered = to.dataEntered;
+        if (to.Fields[i] != from.Fields[i]) fields[i]->setText(to.Fields[i]);
+    NrOfDataEdit->setText(QString::number(to.NrOfData));
+    OrigNrOfData = to.OrigNrOfData;
+    DataEntered = to.DataEntered;
     DataSetSeries(DM()) = StateSeries(to);
     PageControl1->setCurrentWidget(InputTabSheet);
 }
