@@ -141,7 +141,6 @@ SearchSeries LoadInput(const std::string& file) {
     NoMessages messages;
     SilentProgress progress;
     s.DMOmbrel.FileName = file;
-    s.Flags.CheckOnly = false;
     LoadAnalysisData(s, AnalysisKind::Discharge, messages, progress);
     ReservoirSeries& r = s.Analysis.Reservoir;
     // As the discharge analysis starts its search.
