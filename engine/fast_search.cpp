@@ -67,13 +67,26 @@ class TileSearch {
           kernels_(kernels) {}
 
     void Search(const GridBox& tile) {
-        blocks_.push_back(tile);
+        entries_ = AheadEntries(d_.n);
+        records_.assign(size_t(kLaneBatch) * entries_, 0.0);
+        blocks_.push_back({tile, -1});
         while (next_ < blocks_.size()) Batch();
     }
 
   private:
     // Blocks of at most this many points are cut straight into their points.
     static constexpr int64_t kLeafPoints = 8;
+    // Look-ahead tables kept for a tile, at most (a tile where no bound drops
+    // anything would keep one for nearly every block); blocks cut after that
+    // take over the table of the block they were cut from.
+    static constexpr size_t kMaxTableValues = size_t(1) << 19;
+
+    // A block waiting in the queue, with the offset of its look-ahead table
+    // in tables_ (-1: none).
+    struct Queued {
+        GridBox box;
+        int64_t table;
+    };
 
     void Batch() {
         taken_.clear();
@@ -87,31 +100,42 @@ class TileSearch {
         while (taken_.size() < size_t(Model::kFillLanes)) {
             size_t biggest = 0;
             for (size_t t = 1; t < taken_.size(); ++t) {
-                if (taken_[t].Points() > taken_[biggest].Points()) biggest = t;
+                if (taken_[t].box.Points() > taken_[biggest].box.Points()) biggest = t;
             }
-            if (taken_[biggest].Points() == 1) break;
-            GridBox second;
-            Halve(taken_[biggest], second);
+            if (taken_[biggest].box.Points() == 1) break;
+            Queued second = taken_[biggest];
+            Halve(taken_[biggest].box, second.box);
             taken_.push_back(second);
         }
         // Single grid points and blocks go through their own kernels.
-        std::stable_partition(taken_.begin(), taken_.end(),
-                              [](const GridBox& b) { return b.Points() == 1; });
-        const size_t points = std::count_if(taken_.begin(), taken_.end(),
-                                            [](const GridBox& b) { return b.Points() == 1; });
+        const auto single = [](const Queued& q) { return q.box.Points() == 1; };
+        std::stable_partition(taken_.begin(), taken_.end(), single);
+        const size_t points = std::count_if(taken_.begin(), taken_.end(), single);
         Bound(0, points, kernels_.points);
         Bound(points, taken_.size(), kernels_.blocks);
         for (size_t t = 0; t < taken_.size(); ++t) {
             const double reached = reached_[t];
             if (reached < 0) continue;
-            const GridBox& b = taken_[t];
+            const GridBox& b = taken_[t].box;
             if (b.Points() == 1) {
                 Evaluate(b.lo[0], b.lo[1], b.lo[2]);
-            } else if (b.Points() <= kLeafPoints) {
+                continue;
+            }
+            // The parts of a block that came through every row look ahead
+            // with its bounds (or with those of the block it came from).
+            int64_t table = taken_[t].table;
+            if (reached > 0 && tables_.size() + entries_ <= kMaxTableValues) {
+                const int64_t from = table;
+                table = static_cast<int64_t>(tables_.size());
+                tables_.resize(tables_.size() + entries_);
+                AheadTable(&records_[(t - points) * entries_], reached, d_.n,
+                           from < 0 ? nullptr : &tables_[from], &tables_[table]);
+            }
+            if (b.Points() <= kLeafPoints) {
                 for (int i = b.lo[0]; i <= b.hi[0]; ++i) {
                     for (int j = b.lo[1]; j <= b.hi[1]; ++j) {
                         for (int p = b.lo[2]; p <= b.hi[2]; ++p)
-                            blocks_.push_back({{i, j, p}, {i, j, p}});
+                            blocks_.push_back({{{i, j, p}, {i, j, p}}, table});
                     }
                 }
             } else {
@@ -119,7 +143,7 @@ class TileSearch {
                 // that the halves will hardly get above it either: the block
                 // is cut into quarters or eighths instead.
                 const double l = limit_.Get();
-                Cut(b, reached * 3 < l ? 3 : reached * 1.5 < l ? 2 : 1);
+                Cut(b, reached * 3 < l ? 3 : reached * 1.5 < l ? 2 : 1, table);
             }
         }
     }
@@ -129,7 +153,10 @@ class TileSearch {
         if (from == to) return;
         batch_.count = static_cast<int>(to - from);
         for (size_t t = from; t < to; ++t) {
-            const GridBox& b = taken_[t];
+            const GridBox& b = taken_[t].box;
+            batch_.ahead[t - from] = taken_[t].table < 0 ? nullptr : &tables_[taken_[t].table];
+            // Blocks record their bounds (for the look-ahead of their parts).
+            batch_.record[t - from] = b.Points() > 1 ? &records_[(t - from) * entries_] : nullptr;
             double c[Model::kCoefficients] = {};
             if (b.Points() == 1) {
                 Model::PointCoefficients(b.lo[0], b.lo[1], b.lo[2], c);
@@ -151,15 +178,15 @@ class TileSearch {
         second.lo[axis] = first.hi[axis] + 1;
     }
 
-    void Cut(GridBox b, int levels) {
+    void Cut(GridBox b, int levels, int64_t table) {
         if (levels == 0 || b.Points() == 1) {
-            blocks_.push_back(b);
+            blocks_.push_back({b, table});
             return;
         }
         GridBox second;
         Halve(b, second);
-        Cut(second, levels - 1);
-        Cut(b, levels - 1);
+        Cut(second, levels - 1, table);
+        Cut(b, levels - 1, table);
     }
 
     // The plain loop's sum of one grid point, a candidate when it is within the limit.
@@ -187,8 +214,11 @@ class TileSearch {
     // anything (data near the largest double) it holds every point of a
     // tile, so the blocks taken are dropped from the front only when they
     // are half of it: erasing them at every batch would move all the others.
-    std::vector<GridBox> blocks_, taken_;
+    std::vector<Queued> blocks_, taken_;
     size_t next_ = 0;
+    // Look-ahead tables, and the bounds the blocks of a batch record.
+    int entries_ = 0;
+    std::vector<double> tables_, records_;
     LaneBatch<Model> batch_;
     double reached_[kLaneBatch];
 };

@@ -1,5 +1,7 @@
 #include "engine/lane_bounds.h"
 
+#include <algorithm>
+
 #include "engine/discharge_search_model.h"
 #include "engine/head_search_model.h"
 
@@ -19,6 +21,15 @@ VectorLevel UsableVectorLevel(VectorLevel level) {
     (void)level;
 #endif
     return VectorLevel::Baseline;
+}
+
+void AheadTable(const double* record, double total, int n, const double* from, double* table) {
+    const double slack = total * ((n + 2) * 0x1p-50);
+    for (int e = 0; e < AheadEntries(n); ++e) {
+        double rest = 0;
+        if (e * kAheadRows < n) rest = std::max(0.0, (total - (e > 0 ? record[e] : 0.0)) - slack);
+        table[e] = from ? std::max(rest, from[e]) : rest;
+    }
 }
 
 template <class Model>

@@ -18,7 +18,7 @@ void SumPoints(const double* meas, int n, double first, const typename Model::Ro
                LaneBatch<Model>& b, const SharedLimit& limit) {
     struct Lane {
         typename Model::Point c;
-        double v, ssq;
+        double v, ssq, ahead;
         int k, point;
         bool active;
     } lanes[4];
@@ -31,11 +31,16 @@ void SumPoints(const double* meas, int n, double first, const typename Model::Ro
         lane.ssq = 0;
         lane.k = 2;
         lane.point = next++;
+        lane.ahead = b.ahead[lane.point] ? b.ahead[lane.point][1] : 0.0;
     };
     for (Lane& lane : lanes) {
         refill(lane);
         active += lane.active;
     }
+    const double shrink = AheadShrink(n);
+    auto exceeds = [shrink](const Lane& lane, double l) {
+        return lane.ssq > l || (lane.ssq + lane.ahead) * shrink > l;
+    };
     double l = CurrentLimit(limit);
     while (active > 0) {
         for (Lane& lane : lanes) {
@@ -43,11 +48,13 @@ void SumPoints(const double* meas, int n, double first, const typename Model::Ro
             if (lane.k <= n) {
                 lane.v = Model::Next(lane.c, lane.v, rows.delta[lane.k], rows.rech[lane.k]);
                 lane.ssq += SearchTerm(meas[lane.k], lane.v, Model::kCap, Model::kCapped);
+                if (lane.k % kAheadRows == 0 && b.ahead[lane.point])
+                    lane.ahead = b.ahead[lane.point][lane.k / kAheadRows + 1];
                 ++lane.k;
                 ++b.laneRows;
-                if (!(lane.ssq > l) || !(lane.ssq > (l = CurrentLimit(limit)))) continue;
+                if (!exceeds(lane, l) || !exceeds(lane, l = CurrentLimit(limit))) continue;
             }
-            b.reached[lane.point] = lane.k > n && !(lane.ssq > l) ? lane.ssq : -1;
+            b.reached[lane.point] = lane.k > n && !exceeds(lane, l) ? lane.ssq : -1;
             refill(lane);
             active -= !lane.active;
         }
