@@ -41,6 +41,8 @@ struct DischargeSearchModel {
     // halved (without a bound of their own) to fill the vector lanes.
     static constexpr int kTile[3] = {16, 64, 1};
     static constexpr int kFillLanes = 8;
+    // Intervals and points may go through lanes of floats (Rows::narrow).
+    static constexpr bool kNarrowLanes = true;
     static constexpr int kSeedDivisions[3] = {25, 25, 1};
     static constexpr bool kSeedGeometric[3] = {false, false, false};
     static constexpr const ProgressMark* kProgress = kDischargeProgress;
@@ -61,6 +63,13 @@ struct DischargeSearchModel {
             delta = d.delta.data();
             rech = d.rech.data();
             invDelta = invDeltaStore.data();
+            // Lanes of floats hold series of everyday sizes only.
+            const auto everyday = [](double v) { return std::fabs(v) <= 1e12; };
+            narrow = everyday(d.first);
+            for (int k = 2; k <= d.n; ++k) {
+                narrow = narrow && everyday(d.meas[k]) && everyday(d.rech[k]) &&
+                         (d.delta[k] == 0 || (d.delta[k] >= 1e-20 && d.delta[k] <= 1e12));
+            }
         }
         // With 1 / dt of each row worked out already.
         Rows(const SearchSeries& d, const std::vector<double>& invDeltaOfRows)
@@ -70,6 +79,9 @@ struct DischargeSearchModel {
         const double* delta;
         const double* rech;
         const double* invDelta;  // 1 / dt of each row, infinite for dt = 0
+        // The vector kernels may bound on lanes of floats (twice as many per
+        // register): every value is a number well inside a float's range.
+        bool narrow = false;
     };
 
     // What a block's interval step needs of the block: the corners A_lo, A_hi,
@@ -101,8 +113,12 @@ struct DischargeSearchModel {
     // joined. The corners differ from exact arithmetic by a few units in the
     // last place and by the fast exponential's error, |q - R| times at most
     // kFastExpError E + kFastExpFloor; the points differ by a few units in
-    // the last place. The margin covers both: its relative part is far above
-    // the rounding and above kFastExpError, and |q - R| <= hi + R.
+    // the last place. On lanes of floats the coefficients, dt and R are
+    // rounded to floats as well, which moves a corner by at most a unit in
+    // the last place of alpha dt carried through E, |q - R| E alpha dt u,
+    // and of R, (1 - E) R u. The margin covers all of it: its relative part
+    // is far above the rounding (of either precision, kRounding) and above
+    // the exponential's error, |q - R| <= hi + R and alpha <= A_hi hi + |C|.
     template <class V>
     static void Step(const Rows& rows, int k, const V* c, V& lo, V& hi) {
         const V &aLo = c[0], &aHi = c[1], &cLo = c[2], &cHi = c[3], &cMag = c[4];
@@ -125,8 +141,10 @@ struct DischargeSearchModel {
             nlo = Select(below, e1, Select(onOrUnder & (peakHi >= hi), e3, Min(e3, e2)));
             nhi = Select(below, e2, e1);
         }
-        const V margin =
-            (2e-14 + kFastExpError) * ((hi + R) * (1 + dt * (aHi * hi + cMag)) + Abs(nhi)) + 1e-300;
+        using P = PrecisionOf<V>;
+        const V margin = (P::kRounding + P::kExpError) *
+                             ((hi + R) * (1 + dt * (aHi * hi + cMag)) + Abs(nhi)) +
+                         P::kTiny;
         lo = Max(V(0.0), nlo - margin);
         hi = nhi + margin;
     }
@@ -142,7 +160,8 @@ struct DischargeSearchModel {
     // errors at q and at m.
     // - Slope: where alpha > 0 the step's slope is E(q) (1 - (q - R) A dt);
     //   over the interval alpha lies within A r + da of its value a at m (da:
-    //   the rounding of a), so E(q) <= E(a) e^s with s = (A r + da) dt, and
+    //   the rounding of a, and of A and C where the lanes hold them as
+    //   floats), so E(q) <= E(a) e^s with s = (A r + da) dt, and
     //   e^s <= 1 + 2 s for s <= 1 (a larger s gives no bound: r becomes
     //   infinite); s also holds the rounding of alpha dt. E(a) <= (FastExp + kFastExpFloor) (1 + 2
     //   kFastExpError). |1 - (q - R) A dt| <= |1 - x| + A r dt with x = (m - R) A dt, plus its
@@ -153,8 +172,12 @@ struct DischargeSearchModel {
     //   alpha dt carried through E (E alpha dt <= 1/e, E dt |A q| <= 1/e +
     //   dt |C|) and by a few roundings of the values themselves:
     //   together below (kFastExpError + 64 u (1 + dt |C|)) (|m| + r + R),
-    //   u = 2^-53, with 1e-300 for the exponential's floor.
+    //   u the unit roundoff of the lanes (2^-53, or 2^-24 for floats, where
+    //   rounding R and dt to floats moves the step by at most u R and
+    //   through alpha dt as above), with kTiny for the exponential's floor.
     // r is rounded up, and widened so that m - r and m + r round outward.
+    // The first value starts as the nearest value of the lanes' type with a
+    // radius of 2 u |first| (FirstPoint).
     static constexpr int kPointCoefficients = 2;
     static void PointCoefficients(int i, int j, int /*p*/, double* c) {
         c[0] = DischargeSlope(i);
@@ -162,19 +185,20 @@ struct DischargeSearchModel {
     }
     template <class V>
     static void PointStep(const Rows& rows, int k, const V* c, V& m, V& r) {
-        constexpr double u = 0x1p-53;
+        using P = PrecisionOf<V>;
+        constexpr double u = P::kUnit;
         const V &A = c[0], &C = c[1];
         const V dt = rows.delta[k], R = rows.rech[k];
         const V a = A * m + C;
         const V E = FastExp(-Select(a < 0.0, V(0.0), a) * dt);
         const V next = m * E + (1 - E) * R;
-        const V da = 2 * u * (Abs(A * m) + Abs(a));
+        const V da = 4 * u * (Abs(A * m) + Abs(a));
         const V s = (A * r + da + 2 * u * Abs(a)) * dt;
         const V x = (m - R) * A * dt;
-        V slope = (E + kFastExpFloor) * (1 + 2 * kFastExpError) * (1 + 2 * s) *
+        V slope = (E + P::kExpFloor) * (1 + 2 * P::kExpError) * (1 + 2 * s) *
                   (Abs(1 - x) + A * r * dt + 4 * u * (1 + Abs(x)));
         slope = Select(a - A * r - da <= 0.0, Max(slope, V(1.0)), slope);
-        const V error = (kFastExpError + 64 * u * (1 + dt * Abs(C))) * (Abs(m) + r + R) + 1e-300;
+        const V error = (P::kExpError + 64 * u * (1 + dt * Abs(C))) * (Abs(m) + r + R) + P::kTiny;
         const V radius = (slope * r + error) * (1 + 16 * u);
         m = next;
         r = Select(s <= 1.0, radius + 4 * u * (Abs(next) + radius), V(INFINITY));

@@ -1,6 +1,6 @@
 // A fast exponential for the fast search's bounds, e^x for x <= 0 (the
-// search only ever takes e^(-alpha dt)), on plain doubles or on lanes of them
-// (lane_vector.h). It is never used for a sum the search reports: those come
+// search only ever takes e^(-alpha dt)), on plain doubles or on lanes of
+// doubles or floats (lane_vector.h). It is never used for a sum the search reports: those come
 // from the plain loop's own step and std::exp. It only has to be close, with
 // a proven bound:
 //
@@ -37,27 +37,91 @@ namespace tervala {
 inline constexpr double kFastExpError = 2e-11;
 inline constexpr double kFastExpFloor = 1e-300;
 
+// On lanes of floats the same scheme holds with a polynomial of degree 6:
+//
+//   |FastExp(x) - e^x| <= kFastExpFloatError * e^x + kFastExpFloatFloor   for every x <= 0.
+//
+// Below -86 the argument is raised to -86: e^x is then below 4.5e-38, and
+// so is the result, which stays a normal float (n >= -124). Otherwise
+// n = round(x / ln2) comes from a float product whose error (at most
+// 124 * 2^-24 in x / ln2) leaves |r| <= 0.34658 + 6e-6 < 0.3466; n ln2hi is
+// exact (ln2hi has 17 significant bits, |n| <= 124 has 7), x - n ln2hi is
+// exact (Sterbenz, or n = 0), and n ln2lo and the last subtraction round by
+// at most 2^-24 |r| + 2e-11, with ln2hi + ln2lo within 1e-13 of ln2: a
+// relative error below 2.2e-8 in e^r. The Taylor remainder of degree 6 is at
+// most e^(2 * 0.3466) 0.3466^7 / 7! < 2.4e-7 relative; Horner's rule adds
+// 2 * 6 roundings of 2^-24 against a factor 2.0 (as above): 1.43e-6; the
+// coefficients rounded to floats 2^-24 * e^0.6932 < 1.2e-7; the product with
+// 2^n is exact. Together below 1.82e-6.
+inline constexpr double kFastExpFloatError = 2.5e-6;
+inline constexpr double kFastExpFloatFloor = 1e-37;
+
+// What the bounds built on the lanes' arithmetic need to know of its
+// precision: the unit roundoff, the fast exponential's bound, the smallest
+// absolute error worth adding (far above the smallest normal number), the
+// margin that covers a few dozen roundings of an interval's corners, and
+// values beyond which a bound says nothing (their squares must not overflow).
+template <class T>
+struct LanePrecision;
+template <>
+struct LanePrecision<double> {
+    static constexpr double kUnit = 0x1p-53;
+    static constexpr double kExpError = kFastExpError;
+    static constexpr double kExpFloor = kFastExpFloor;
+    static constexpr double kTiny = 1e-300;
+    static constexpr double kRounding = 2e-14;
+    static constexpr double kHuge = 1e200;
+};
+template <>
+struct LanePrecision<float> {
+    static constexpr double kUnit = 0x1p-24;
+    static constexpr double kExpError = kFastExpFloatError;
+    static constexpr double kExpFloor = kFastExpFloatFloor;
+    static constexpr double kTiny = 1e-36;
+    static constexpr double kRounding = 1.2e-5;
+    static constexpr double kHuge = 1e17;
+};
+template <class V>
+using PrecisionOf = LanePrecision<typename LaneScalar<V>::Type>;
+
 template <class V>
 inline V FastExp(V x) {
     constexpr double kLog2e = 1.4426950408889634;
-    constexpr double kLn2Hi = 6.93147180369123816490e-01;  // 32 significant bits
-    constexpr double kLn2Lo = 1.90821492927058770002e-10;
-    constexpr double kShift = 0x1.8p52;
-    // Raised to -708; a number that is not one stays what it is.
-    x = Select(x < -708.0, V(-708.0), x);
-    const V n = (x * kLog2e + kShift) - kShift;
-    const V r = (x - n * kLn2Hi) - n * kLn2Lo;
-    V p = 1.0 / 362880;
-    p = p * r + 1.0 / 40320;
-    p = p * r + 1.0 / 5040;
-    p = p * r + 1.0 / 720;
-    p = p * r + 1.0 / 120;
-    p = p * r + 1.0 / 24;
-    p = p * r + 1.0 / 6;
-    p = p * r + 0.5;
-    p = p * r + 1.0;
-    p = p * r + 1.0;
-    return p * Pow2(n);
+    if constexpr (sizeof(typename LaneScalar<V>::Type) == 4) {
+        constexpr double kLn2Hi = 0.693145751953125;  // 17 significant bits
+        constexpr double kLn2Lo = 1.4286068202862268e-06;
+        constexpr double kShift = 0x1.8p23;
+        x = Select(x < -86.0, V(-86.0), x);
+        const V n = (x * kLog2e + kShift) - kShift;
+        const V r = (x - n * kLn2Hi) - n * kLn2Lo;
+        V p = 1.0 / 720;
+        p = p * r + 1.0 / 120;
+        p = p * r + 1.0 / 24;
+        p = p * r + 1.0 / 6;
+        p = p * r + 0.5;
+        p = p * r + 1.0;
+        p = p * r + 1.0;
+        return p * Pow2(n);
+    } else {
+        constexpr double kLn2Hi = 6.93147180369123816490e-01;  // 32 significant bits
+        constexpr double kLn2Lo = 1.90821492927058770002e-10;
+        constexpr double kShift = 0x1.8p52;
+        // Raised to -708; a number that is not one stays what it is.
+        x = Select(x < -708.0, V(-708.0), x);
+        const V n = (x * kLog2e + kShift) - kShift;
+        const V r = (x - n * kLn2Hi) - n * kLn2Lo;
+        V p = 1.0 / 362880;
+        p = p * r + 1.0 / 40320;
+        p = p * r + 1.0 / 5040;
+        p = p * r + 1.0 / 720;
+        p = p * r + 1.0 / 120;
+        p = p * r + 1.0 / 24;
+        p = p * r + 1.0 / 6;
+        p = p * r + 0.5;
+        p = p * r + 1.0;
+        p = p * r + 1.0;
+        return p * Pow2(n);
+    }
 }
 
 }  // namespace tervala

@@ -128,7 +128,7 @@ class TileSearch {
                 const int64_t from = table;
                 table = static_cast<int64_t>(tables_.size());
                 tables_.resize(tables_.size() + entries_);
-                AheadTable(&records_[(t - points) * entries_], reached, d_.n,
+                AheadTable(&records_[(t - points) * entries_], reached, d_.n, batch_.unit,
                            from < 0 ? nullptr : &tables_[from], &tables_[table]);
             }
             if (b.Points() <= kLeafPoints) {

@@ -43,6 +43,8 @@ struct HeadSearchModel {
     // to the last row then share their rows with many others.
     static constexpr int kTile[3] = {32, 100, 1 << 20};
     static constexpr int kFillLanes = kLaneBatch;
+    // Head intervals stay on lanes of doubles.
+    static constexpr bool kNarrowLanes = false;
     // The step depends on B h + F and on P alpha: the seed tries the
     // coefficients at ratios of about 1.65 from the grid's start, so that
     // the small porosities, where a flat landscape's best point lies when

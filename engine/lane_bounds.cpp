@@ -23,8 +23,9 @@ VectorLevel UsableVectorLevel(VectorLevel level) {
     return VectorLevel::Baseline;
 }
 
-void AheadTable(const double* record, double total, int n, const double* from, double* table) {
-    const double slack = total * ((n + 2) * 0x1p-50);
+void AheadTable(const double* record, double total, int n, double unit, const double* from,
+                double* table) {
+    const double slack = total * ((n + 2) * 8 * unit);
     for (int e = 0; e < AheadEntries(n); ++e) {
         double rest = 0;
         if (e * kAheadRows < n) rest = std::max(0.0, (total - (e > 0 ? record[e] : 0.0)) - slack);

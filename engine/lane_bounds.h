@@ -12,6 +12,10 @@
 // instruction set is shared with the rest of the program.
 #pragma once
 
+#include <cmath>
+#include <limits>
+
+#include "engine/fast_exp.h"
 #include "engine/lane_vector.h"
 #include "engine/reservoir_step.h"
 #include "engine/search_grid.h"
@@ -46,18 +50,22 @@ inline int AheadEntries(int n) { return n / kAheadRows + 2; }
 //
 // Why the entries are lower bounds. The recorded bounds are sums of the
 // least terms L_j of the rows, accumulated in doubles; each carries a
-// relative rounding error of at most g = n u / (1 - n u) (u = 2^-53, n rows),
-// so the exact sum of the L_j after row c is at least
+// relative rounding error of at most g = (n + 1) u / (1 - (n + 1) u) (u the
+// lanes' unit roundoff `unit`, n rows; on floats each L_j is rounded once
+// more), so the exact sum of the L_j after row c is at least
 // total - record[c] - 3 g total, and subtracting (n + 2) 8 u total covers
-// that and the rounding of the subtraction itself.
-void AheadTable(const double* record, double total, int n, const double* from, double* table);
+// that and the roundings of the subtraction itself.
+void AheadTable(const double* record, double total, int n, double unit, const double* from,
+                double* table);
 // The test a lane leaves by: its bound so far `bound` plus the look-ahead
 // `ahead` exceeds the limit `l`. Partial sums of the plain loop are rounded
 // at every row: a point's complete sum is at least (its partial sum + the
 // exact sum of its remaining terms) (1 - n u), so the sum with the
-// look-ahead is shrunk by 4 n u (`shrink`), which also covers the rounding
-// of the sum and of the product. Without look-ahead (0) it is bound > l.
-inline double AheadShrink(int n) { return 1 - 4 * (n + 1) * 0x1p-53; }
+// look-ahead is shrunk by 4 (n + 1) u (`shrink`), which also covers the
+// rounding of the sum and of the product, and on floats the roundings of
+// the bound itself (u = 2^-24 then). Without look-ahead (0) a bound of
+// doubles exceeds the limit when it is above it.
+inline double AheadShrink(int n, double unit) { return 1 - 4 * (n + 1) * unit; }
 
 // What the kernel reads and writes: the blocks' coefficients (Model::Coefficients)
 // and, per block, what became of it.
@@ -75,8 +83,11 @@ struct LaneBatch {
     const double* ahead[kLaneBatch] = {};
     double* record[kLaneBatch] = {};
 
-    // The kernel's own lanes: interval, bound so far, its look-ahead, and the block held.
+    // The kernel's own lanes: interval, bound so far, its look-ahead, and the
+    // block held; on floats the coefficients and the same four in `narrow`.
     alignas(64) double lo[kLaneBatch], hi[kLaneBatch], bound[kLaneBatch], next[kLaneBatch];
+    alignas(64) float narrow[Model::kCoefficients + 4][kLaneBatch];
+    double unit = 0;  // the unit roundoff of the lanes that ran, for AheadTable
     int block[kLaneBatch];
     int64_t laneRows = 0;  // rows stepped, summed over the lanes
 };
@@ -108,96 +119,169 @@ LaneKernels<Model> LaneKernelsBaseline();
 // The vector level ChooseBoundLanes settles on.
 VectorLevel UsableVectorLevel(VectorLevel level);
 
+// x rounded down (up) to the lanes' number type.
+template <class T>
+inline T RoundDown(double x) {
+    T t = static_cast<T>(x);
+    return static_cast<double>(t) > x ? std::nextafter(t, -std::numeric_limits<T>::infinity()) : t;
+}
+template <class T>
+inline T RoundUp(double x) {
+    T t = static_cast<T>(x);
+    return static_cast<double>(t) < x ? std::nextafter(t, std::numeric_limits<T>::infinity()) : t;
+}
+
 // The kernel itself, on lanes of type V: blocks (Model::Coefficients) with
 // the interval [lo, hi], or single grid points (Model::PointCoefficients)
 // with a midpoint and radius, kept in lo and hi.
+//
+// On lanes of floats the values, the bound and the limit are floats: the
+// first value is rounded outward (or given a radius, Model::PointStep), the
+// deviations are widened by 4 u (|meas| + |value|) (which covers the
+// rounding of the observed value and of both subtractions, u = 2^-24), the
+// limit is rounded up, and the bound is shrunk (AheadShrink) in every test:
+// each least term may exceed its exact value by one rounding, and their sum
+// by n more.
 template <class Model, class V, bool Points>
 void BoundLanes(const double* meas, int n, double first, const typename Model::Rows& rows,
                 LaneBatch<Model>& b, const SharedLimit& limit) {
+    using T = typename LaneScalar<V>::Type;
+    using P = LanePrecision<T>;
+    constexpr bool kNarrow = sizeof(T) == 4;
     constexpr int W = V::kWidth;
     constexpr int K = Points ? Model::kPointCoefficients : Model::kCoefficients;
     int count = b.count;
-    const double shrink = AheadShrink(n);
+    // The lanes' state: the batch's own arrays of doubles, or its arrays of floats.
+    T* coef[K];
+    T *lo, *hi, *bound, *next;
+    if constexpr (kNarrow) {
+        for (int q = 0; q < K; ++q) {
+            coef[q] = b.narrow[q];
+            for (int lane = 0; lane < count; ++lane) coef[q][lane] = T(b.coef[q][lane]);
+        }
+        lo = b.narrow[Model::kCoefficients], hi = b.narrow[Model::kCoefficients + 1];
+        bound = b.narrow[Model::kCoefficients + 2], next = b.narrow[Model::kCoefficients + 3];
+    } else {
+        for (int q = 0; q < K; ++q) coef[q] = b.coef[q];
+        lo = b.lo, hi = b.hi, bound = b.bound, next = b.next;
+    }
+    b.unit = P::kUnit;
+    const T shrink = T(AheadShrink(n, P::kUnit));
+    const T keep = kNarrow ? shrink : T(1);  // a bound alone is shrunk on floats
     // Each lane's look-ahead for the rows after row k.
     auto lookAhead = [&](int k) {
         const int e = (k + kAheadRows - 1) / kAheadRows;
         for (int lane = 0; lane < count; ++lane) {
             const double* table = b.ahead[b.block[lane]];
-            b.next[lane] = table ? table[e] : 0.0;
+            next[lane] = table ? RoundDown<T>(table[e]) : T(0);
         }
     };
     for (int lane = 0; lane < count; ++lane) {
-        b.lo[lane] = first;
-        b.hi[lane] = Points ? 0 : first;
-        b.bound[lane] = 0;
+        lo[lane] = Points ? T(first) : RoundDown<T>(first);
+        hi[lane] = Points ? (kNarrow ? RoundUp<T>(2 * P::kUnit * std::fabs(first)) : T(0))
+                          : RoundUp<T>(first);
+        bound[lane] = 0;
         b.block[lane] = lane;
     }
     lookAhead(2);
     // Lanes past the last block repeat the first, so every lane holds numbers.
     auto pad = [&] {
         for (int lane = count; lane % W != 0; ++lane) {
-            for (int q = 0; q < K; ++q) b.coef[q][lane] = b.coef[q][0];
-            b.lo[lane] = b.lo[0], b.hi[lane] = b.hi[0], b.bound[lane] = b.bound[0];
-            b.next[lane] = b.next[0];
+            for (int q = 0; q < K; ++q) coef[q][lane] = coef[q][0];
+            lo[lane] = lo[0], hi[lane] = hi[0], bound[lane] = bound[0], next[lane] = next[0];
         }
     };
     pad();
-    auto exceeds = [shrink](auto bound, auto ahead, double l) {
-        return (bound > l) | ((bound + ahead) * shrink > l);
+    // `l` is a value of T: comparing with it rounds nothing.
+    auto exceeds = [shrink, keep](auto sum, auto ahead, double l) {
+        return (sum * keep > l) | ((sum + ahead) * shrink > l);
     };
     for (int k = 2; k <= n && count > 0; ++k) {
-        const double l = CurrentLimit(limit);
+        const double l = RoundUp<T>(CurrentLimit(limit));
         b.laneRows += count;
         const V m = meas[k];
         auto leaving = V(0.0) > 1.0;  // lanes that leave after this row
         for (int at = 0; at < count; at += W) {
             V c[K];
-            for (int q = 0; q < K; ++q) c[q] = V::Load(&b.coef[q][at]);
-            V s0 = V::Load(&b.lo[at]), s1 = V::Load(&b.hi[at]);
-            V lo, hi;
+            for (int q = 0; q < K; ++q) c[q] = V::Load(&coef[q][at]);
+            V s0 = V::Load(&lo[at]), s1 = V::Load(&hi[at]);
+            V low, high;
             if constexpr (Points) {
                 Model::PointStep(rows, k, c, s0, s1);
-                lo = s0 - s1;
-                hi = s0 + s1;
+                low = s0 - s1;
+                high = s0 + s1;
             } else {
                 Model::Step(rows, k, c, s0, s1);
-                lo = s0;
-                hi = s1;
+                low = s0;
+                high = s1;
             }
-            const V bound = V::Load(&b.bound[at]) +
-                            LeastSearchTerm(m - hi, m - lo, Model::kCap, Model::kCapped);
-            s0.Store(&b.lo[at]);
-            s1.Store(&b.hi[at]);
-            bound.Store(&b.bound[at]);
-            leaving = leaving | exceeds(bound, V::Load(&b.next[at]), l) | !(hi < kBlockBoundHuge);
+            V devLo = m - high, devHi = m - low;
+            if constexpr (kNarrow) {
+                devLo = devLo - (4 * P::kUnit * (Abs(m) + Abs(high)) + P::kTiny);
+                devHi = devHi + (4 * P::kUnit * (Abs(m) + Abs(low)) + P::kTiny);
+            }
+            const V sum = V::Load(&bound[at]) +
+                          LeastSearchTerm(devLo, devHi, Model::kCap, Model::kCapped);
+            s0.Store(&lo[at]);
+            s1.Store(&hi[at]);
+            sum.Store(&bound[at]);
+            leaving = leaving | exceeds(sum, V::Load(&next[at]), l) | !(high < P::kHuge);
         }
         if (Any(leaving)) {
             // A lane leaves: its block's outcome is written, the last lane
             // moves into its place.
             for (int lane = 0; lane < count;) {
-                const bool over = exceeds(b.bound[lane], b.next[lane], l);
-                const double hi = Points ? b.lo[lane] + b.hi[lane] : b.hi[lane];
-                if (!over && hi < kBlockBoundHuge) {
+                const bool over = exceeds(bound[lane], next[lane], l);
+                const T high = Points ? lo[lane] + hi[lane] : hi[lane];
+                if (!over && high < P::kHuge) {
                     ++lane;
                     continue;
                 }
                 b.reached[b.block[lane]] = over ? -1 : 0;
                 --count;
-                for (int q = 0; q < K; ++q) b.coef[q][lane] = b.coef[q][count];
-                b.lo[lane] = b.lo[count], b.hi[lane] = b.hi[count], b.bound[lane] = b.bound[count];
-                b.next[lane] = b.next[count], b.block[lane] = b.block[count];
+                for (int q = 0; q < K; ++q) coef[q][lane] = coef[q][count];
+                lo[lane] = lo[count], hi[lane] = hi[count], bound[lane] = bound[count];
+                next[lane] = next[count], b.block[lane] = b.block[count];
             }
             if (count > 0) pad();
         }
         if (k % kAheadRows == 0 && k < n) {
             for (int lane = 0; lane < count; ++lane) {
-                if (double* record = b.record[b.block[lane]]) record[k / kAheadRows] = b.bound[lane];
+                if (double* record = b.record[b.block[lane]]) record[k / kAheadRows] = bound[lane];
             }
             lookAhead(k + 1);
             if (count > 0) pad();
         }
     }
-    for (int lane = 0; lane < count; ++lane) b.reached[b.block[lane]] = b.bound[lane];
+    for (int lane = 0; lane < count; ++lane) b.reached[b.block[lane]] = bound[lane];
+}
+
+// Single grid points on lanes of floats `VF`, and the points they keep (or
+// whose radius grew too wide for floats: during a storm the step can widen
+// it several times a row) once more on lanes of doubles `VD`, whose
+// outcome is the one written. Floats drop most points for half the work of
+// doubles; doubles keep only the points whose sums can still win.
+template <class Model, class VF, class VD>
+void BoundPointsTwice(const double* meas, int n, double first, const typename Model::Rows& rows,
+                      LaneBatch<Model>& b, const SharedLimit& limit) {
+    BoundLanes<Model, VF, true>(meas, n, first, rows, b, limit);
+    double outcome[kLaneBatch];
+    for (int t = 0; t < b.count; ++t) outcome[t] = b.reached[t];
+    int kept[kLaneBatch];
+    int count = 0;
+    for (int t = 0; t < b.count; ++t) {
+        if (b.reached[t] < 0) continue;
+        for (int q = 0; q < Model::kPointCoefficients; ++q) b.coef[q][count] = b.coef[q][t];
+        b.ahead[count] = b.ahead[t];
+        kept[count++] = t;
+    }
+    if (count == 0) return;
+    const int all = b.count;
+    b.count = count;
+    BoundLanes<Model, VD, true>(meas, n, first, rows, b, limit);
+    b.count = all;
+    for (int c = 0; c < count; ++c) outcome[kept[c]] = b.reached[c];
+    for (int t = 0; t < all; ++t) b.reached[t] = outcome[t];
 }
 
 }  // namespace tervala

@@ -37,7 +37,8 @@ void SumPoints(const double* meas, int n, double first, const typename Model::Ro
         refill(lane);
         active += lane.active;
     }
-    const double shrink = AheadShrink(n);
+    b.unit = 0x1p-53;
+    const double shrink = AheadShrink(n, b.unit);
     auto exceeds = [shrink](const Lane& lane, double l) {
         return lane.ssq > l || (lane.ssq + lane.ahead) * shrink > l;
     };
