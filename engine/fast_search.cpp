@@ -139,11 +139,12 @@ class TileSearch {
                     }
                 }
             } else {
-                // A bound that stayed far below the limit to the last row says
-                // that the halves will hardly get above it either: the block
-                // is cut into quarters or eighths instead.
+                // A block that came through every row has halves that mostly
+                // do so as well (on flat landscapes near the best sum): it is
+                // cut into quarters, or eighths when its bound stayed far
+                // below the limit.
                 const double l = limit_.Get();
-                Cut(b, reached * 3 < l ? 3 : reached * 1.5 < l ? 2 : 1, table);
+                Cut(b, reached * 3 < l ? 3 : 2, table);
             }
         }
     }
