@@ -142,9 +142,9 @@ struct DischargeSearchModel {
             nhi = Select(below, e2, e1);
         }
         using P = PrecisionOf<V>;
-        const V margin = (P::kRounding + P::kExpError) *
-                             ((hi + R) * (1 + dt * (aHi * hi + cMag)) + Abs(nhi)) +
-                         P::kTiny;
+        const V margin =
+            (P::kRounding + P::kExpError) * ((hi + R) * (1 + dt * (aHi * hi + cMag)) + Abs(nhi)) +
+            P::kTiny;
         lo = Max(V(0.0), nlo - margin);
         hi = nhi + margin;
     }

@@ -88,6 +88,8 @@ struct LaneBatch {
     alignas(64) double lo[kLaneBatch], hi[kLaneBatch], bound[kLaneBatch], next[kLaneBatch];
     alignas(64) float narrow[Model::kCoefficients + 4][kLaneBatch];
     double unit = 0;  // the unit roundoff of the lanes that ran, for AheadTable
+    // Points the lanes of floats have taken and kept (BoundPointsTwice).
+    int64_t narrowTaken = 0, narrowKept = 0;
     int block[kLaneBatch];
     int64_t laneRows = 0;  // rows stepped, summed over the lanes
 };
@@ -220,8 +222,8 @@ void BoundLanes(const double* meas, int n, double first, const typename Model::R
                 devLo = devLo - (4 * P::kUnit * (Abs(m) + Abs(high)) + P::kTiny);
                 devHi = devHi + (4 * P::kUnit * (Abs(m) + Abs(low)) + P::kTiny);
             }
-            const V sum = V::Load(&bound[at]) +
-                          LeastSearchTerm(devLo, devHi, Model::kCap, Model::kCapped);
+            const V sum =
+                V::Load(&bound[at]) + LeastSearchTerm(devLo, devHi, Model::kCap, Model::kCapped);
             s0.Store(&lo[at]);
             s1.Store(&hi[at]);
             sum.Store(&bound[at]);
@@ -260,10 +262,18 @@ void BoundLanes(const double* meas, int n, double first, const typename Model::R
 // whose radius grew too wide for floats: during a storm the step can widen
 // it several times a row) once more on lanes of doubles `VD`, whose
 // outcome is the one written. Floats drop most points for half the work of
-// doubles; doubles keep only the points whose sums can still win.
+// doubles; doubles keep only the points whose sums can still win. Once the
+// floats have kept more than a quarter of a tile's points (a nearly exact
+// fit, whose deviations are as small as a float's radius, or a landscape
+// near the best sum where storms widen the radius), the tile's further
+// points go to the doubles directly.
 template <class Model, class VF, class VD>
 void BoundPointsTwice(const double* meas, int n, double first, const typename Model::Rows& rows,
                       LaneBatch<Model>& b, const SharedLimit& limit) {
+    if (b.narrowTaken >= kLaneBatch && b.narrowKept * 4 > b.narrowTaken) {
+        BoundLanes<Model, VD, true>(meas, n, first, rows, b, limit);
+        return;
+    }
     BoundLanes<Model, VF, true>(meas, n, first, rows, b, limit);
     double outcome[kLaneBatch];
     for (int t = 0; t < b.count; ++t) outcome[t] = b.reached[t];
@@ -275,6 +285,8 @@ void BoundPointsTwice(const double* meas, int n, double first, const typename Mo
         b.ahead[count] = b.ahead[t];
         kept[count++] = t;
     }
+    b.narrowTaken += b.count;
+    b.narrowKept += count;
     if (count == 0) return;
     const int all = b.count;
     b.count = count;

@@ -1,4 +1,5 @@
-// The block-bound kernel (lane_bounds.h) built for AVX2: 4 lanes of doubles, or twice as many of floats.
+// The block-bound kernel (lane_bounds.h) built for AVX2: 4 lanes of doubles, or twice as many of
+// floats.
 #include "engine/discharge_search_model.h"
 #include "engine/head_search_model.h"
 #include "engine/lane_bounds.h"
@@ -18,7 +19,7 @@ void Bound(const double* meas, int n, double first, const typename Model::Rows& 
         BoundLanes<Model, Lanes<W, Tag>, Points>(meas, n, first, rows, batch, limit);
     } else if (rows.narrow && Points) {
         BoundPointsTwice<Model, Lanes<2 * W, Tag, float>, Lanes<W, Tag>>(meas, n, first, rows,
-                                                                          batch, limit);
+                                                                         batch, limit);
     } else if (rows.narrow) {
         BoundLanes<Model, Lanes<2 * W, Tag, float>, Points>(meas, n, first, rows, batch, limit);
     } else {

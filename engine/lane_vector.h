@@ -149,8 +149,8 @@ inline Lanes<W, Tag, T> Abs(Lanes<W, Tag, T> a) {
     using L = Lanes<W, Tag, T>;
     using Bits = typename L::Bits;
     using Int = typename L::Int;
-    return L::FromRaw(reinterpret_cast<typename L::Raw>(reinterpret_cast<Bits>(a.v) &
-                                                        (Bits{} + std::numeric_limits<Int>::max())));
+    return L::FromRaw(reinterpret_cast<typename L::Raw>(
+        reinterpret_cast<Bits>(a.v) & (Bits{} + std::numeric_limits<Int>::max())));
 }
 
 // 2^n for whole numbers n held as doubles in [-1022, 1023] (exact), or as
