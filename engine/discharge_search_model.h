@@ -131,15 +131,25 @@ struct DischargeSearchModel {
         // of the ends.
         const V peakLo = Max(q0Lo, R + invALo * invDt);
         const V e1 = Corner(aLo, cLo, Select(below, lo, Min(hi, Max(Max(lo, R), peakLo))), dt, R);
-        const V e2 = Corner(aHi, cHi, hi, dt, R);
-        V nlo = e1, nhi = e2;
-        if (!All(below)) {
+        V nlo = e1, nhi;
+        if (All(below)) {
+            nhi = Corner(aHi, cHi, hi, dt, R);
+        } else {
             const auto onOrUnder = R <= lo;
             const V e3 =
                 Corner(Select(onOrUnder, aHi, aLo), Select(onOrUnder, cHi, cLo), lo, dt, R);
             const V peakHi = Max(q0Hi, R + invAHi * invDt);
-            nlo = Select(below, e1, Select(onOrUnder & (peakHi >= hi), e3, Min(e3, e2)));
-            nhi = Select(below, e2, e1);
+            const auto rising = onOrUnder & (peakHi >= hi);
+            nhi = e1;
+            if (All(rising & !below)) {
+                // A dry row below every peak (the usual one): the lowest
+                // value is at the lower end, the upper corner is not needed.
+                nlo = e3;
+            } else {
+                const V e2 = Corner(aHi, cHi, hi, dt, R);
+                nlo = Select(below, e1, Select(rising, e3, Min(e3, e2)));
+                nhi = Select(below, e2, e1);
+            }
         }
         using P = PrecisionOf<V>;
         const V margin =
