@@ -86,42 +86,24 @@ using PrecisionOf = LanePrecision<typename LaneScalar<V>::Type>;
 
 template <class V>
 inline V FastExp(V x) {
+    constexpr bool kFloat = sizeof(typename LaneScalar<V>::Type) == 4;
     constexpr double kLog2e = 1.4426950408889634;
-    if constexpr (sizeof(typename LaneScalar<V>::Type) == 4) {
-        constexpr double kLn2Hi = 0.693145751953125;  // 17 significant bits
-        constexpr double kLn2Lo = 1.4286068202862268e-06;
-        constexpr double kShift = 0x1.8p23;
-        x = Select(x < -86.0, V(-86.0), x);
-        const V n = (x * kLog2e + kShift) - kShift;
-        const V r = (x - n * kLn2Hi) - n * kLn2Lo;
-        V p = 1.0 / 720;
-        p = p * r + 1.0 / 120;
-        p = p * r + 1.0 / 24;
-        p = p * r + 1.0 / 6;
-        p = p * r + 0.5;
-        p = p * r + 1.0;
-        p = p * r + 1.0;
-        return p * Pow2(n);
-    } else {
-        constexpr double kLn2Hi = 6.93147180369123816490e-01;  // 32 significant bits
-        constexpr double kLn2Lo = 1.90821492927058770002e-10;
-        constexpr double kShift = 0x1.8p52;
-        // Raised to -708; a number that is not one stays what it is.
-        x = Select(x < -708.0, V(-708.0), x);
-        const V n = (x * kLog2e + kShift) - kShift;
-        const V r = (x - n * kLn2Hi) - n * kLn2Lo;
-        V p = 1.0 / 362880;
-        p = p * r + 1.0 / 40320;
-        p = p * r + 1.0 / 5040;
-        p = p * r + 1.0 / 720;
-        p = p * r + 1.0 / 120;
-        p = p * r + 1.0 / 24;
-        p = p * r + 1.0 / 6;
-        p = p * r + 0.5;
-        p = p * r + 1.0;
-        p = p * r + 1.0;
-        return p * Pow2(n);
-    }
+    // ln2hi has 17 (floats) or 32 (doubles) significant bits.
+    constexpr double kLn2Hi = kFloat ? 0.693145751953125 : 6.93147180369123816490e-01;
+    constexpr double kLn2Lo = kFloat ? 1.4286068202862268e-06 : 1.90821492927058770002e-10;
+    constexpr double kShift = kFloat ? 0x1.8p23 : 0x1.8p52;
+    constexpr double kLowest = kFloat ? -86.0 : -708.0;
+    constexpr int kDegree = kFloat ? 6 : 9;
+    // 1 / k!, k = 0..9.
+    constexpr double kTaylor[10] = {1.0,       1.0,       0.5,        1.0 / 6,     1.0 / 24,
+                                    1.0 / 120, 1.0 / 720, 1.0 / 5040, 1.0 / 40320, 1.0 / 362880};
+    // Raised to the lowest argument; a number that is not one stays what it is.
+    x = Select(x < kLowest, V(kLowest), x);
+    const V n = (x * kLog2e + kShift) - kShift;
+    const V r = (x - n * kLn2Hi) - n * kLn2Lo;
+    V p = kTaylor[kDegree];
+    for (int k = kDegree - 1; k >= 0; --k) p = p * r + kTaylor[k];
+    return p * Pow2(n);
 }
 
 }  // namespace tervala

@@ -296,4 +296,20 @@ void BoundPointsTwice(const double* meas, int n, double first, const typename Mo
     for (int t = 0; t < all; ++t) b.reached[t] = outcome[t];
 }
 
+// The kernel for blocks or points of one instruction set, with lanes of
+// doubles `VD`, or of floats `VF` where the model and the series allow them.
+template <class Model, class VD, class VF, bool Points>
+void BoundEither(const double* meas, int n, double first, const typename Model::Rows& rows,
+                 LaneBatch<Model>& batch, const SharedLimit& limit) {
+    if constexpr (!Model::kNarrowLanes) {
+        BoundLanes<Model, VD, Points>(meas, n, first, rows, batch, limit);
+    } else if (rows.narrow && Points) {
+        BoundPointsTwice<Model, VF, VD>(meas, n, first, rows, batch, limit);
+    } else if (rows.narrow) {
+        BoundLanes<Model, VF, Points>(meas, n, first, rows, batch, limit);
+    } else {
+        BoundLanes<Model, VD, Points>(meas, n, first, rows, batch, limit);
+    }
+}
+
 }  // namespace tervala
