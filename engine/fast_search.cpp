@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <vector>
 
 #include "engine/discharge_search_model.h"
@@ -68,7 +69,8 @@ class TileSearch {
 
     void Search(const GridBox& tile) {
         entries_ = AheadEntries(d_.n);
-        records_.assign(size_t(kLaneBatch) * entries_, 0.0);
+        // Written by the kernel before they are read: left uninitialised.
+        records_.reset(new double[size_t(kLaneBatch) * entries_]);
         blocks_.push_back({tile, -1});
         while (next_ < blocks_.size()) Batch();
     }
@@ -219,7 +221,8 @@ class TileSearch {
     size_t next_ = 0;
     // Look-ahead tables, and the bounds the blocks of a batch record.
     int entries_ = 0;
-    std::vector<double> tables_, records_;
+    std::vector<double> tables_;
+    std::unique_ptr<double[]> records_;
     LaneBatch<Model> batch_;
     double reached_[kLaneBatch];
 };

@@ -198,8 +198,9 @@ void BoundLanes(const double* meas, int n, double first, const typename Model::R
     auto exceeds = [shrink, keep](auto sum, auto ahead, double l) {
         return (sum * keep > l) | ((sum + ahead) * shrink > l);
     };
+    double seen = NAN, l = 0;  // the limit last read, and l rounded up to T
     for (int k = 2; k <= n && count > 0; ++k) {
-        const double l = RoundUp<T>(CurrentLimit(limit));
+        if (const double now = CurrentLimit(limit); !(now == seen)) l = RoundUp<T>(seen = now);
         b.laneRows += count;
         const V m = meas[k];
         auto leaving = V(0.0) > 1.0;  // lanes that leave after this row
