@@ -1,8 +1,8 @@
 // A fast exponential for the fast search's bounds, e^x for x <= 0 (the
 // search only ever takes e^(-alpha dt)), on plain doubles or on lanes of
-// doubles or floats (lane_vector.h). It is never used for a sum the search reports: those come
-// from the plain loop's own step and std::exp. It only has to be close, with
-// a proven bound:
+// doubles or floats (lane_vector.h). It is never used for a sum the search
+// reports: those come from the plain loop's own step and std::exp. It only
+// has to be close, with a proven bound:
 //
 //   |FastExp(x) - e^x| <= kFastExpError * e^x + kFastExpFloor   for every x <= 0,
 //
@@ -43,9 +43,10 @@ inline constexpr double kFastExpFloor = 1e-300;
 //
 // Below -86 the argument is raised to -86: e^x is then below 4.5e-38, and
 // so is the result, which stays a normal float (n >= -124). Otherwise
-// n = round(x / ln2) comes from a float product whose error (at most
-// 124 * 2^-24 in x / ln2) leaves |r| <= 0.34658 + 6e-6 < 0.3466; n ln2hi is
-// exact (ln2hi has 17 significant bits, |n| <= 124 has 7), x - n ln2hi is
+// n = round(x / ln2) comes from a float product whose error (log2e and the
+// product each rounded: at most 2 * 124 * 2^-24 in x / ln2) leaves
+// |r| <= 0.34658 + 1.1e-5 < 0.3466; n ln2hi is exact (ln2hi has at most 17
+// significant bits, |n| <= 124 has 7), x - n ln2hi is
 // exact (Sterbenz, or n = 0), and n ln2lo and the last subtraction round by
 // at most 2^-24 |r| + 2e-11, with ln2hi + ln2lo within 1e-13 of ln2: a
 // relative error below 2.2e-8 in e^r. The Taylor remainder of degree 6 is at

@@ -49,10 +49,10 @@ inline int AheadEntries(int n) { return n / kAheadRows + 2; }
 // of the block it was cut from (nullptr: none).
 //
 // Why the entries are lower bounds. The recorded bounds are sums of the
-// least terms L_j of the rows, accumulated in doubles; each carries a
-// relative rounding error of at most g = (n + 1) u / (1 - (n + 1) u) (u the
-// lanes' unit roundoff `unit`, n rows; on floats each L_j is rounded once
-// more), so the exact sum of the L_j after row c is at least
+// least terms L_j of the rows, accumulated in the lanes' precision; each
+// carries a relative rounding error of at most g = (n + 1) u / (1 - (n + 1) u)
+// (u the lanes' unit roundoff `unit`, n rows; on floats each L_j is rounded
+// once more), so the exact sum of the L_j after row c is at least
 // total - record[c] - 3 g total, and subtracting (n + 2) 8 u total covers
 // that and the roundings of the subtraction itself.
 void AheadTable(const double* record, double total, int n, double unit, const double* from,
