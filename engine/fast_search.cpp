@@ -231,7 +231,8 @@ class TileSearch {
 // descent on the full grid. Any complete sum of a real grid point will do;
 // the closer to the best sum, the more the main pass can give up early.
 template <class Model>
-void SeedLimit(const SearchSeries& d, const GridBox& g, SharedLimit& limit, SearchWork& work) {
+void SeedLimit(const SearchSeries& d, const GridBox& g, SharedLimit& limit, SearchWork& work,
+               int threads) {
     int step[3];
     for (int a = 0; a < 3; ++a) step[a] = std::max(1, g.Count(a) / Model::kSeedDivisions[a]);
     bool found = false;
@@ -265,12 +266,44 @@ void SeedLimit(const SearchSeries& d, const GridBox& g, SharedLimit& limit, Sear
             for (int v = g.lo[a] + step[a] / 2; v <= g.hi[a]; v += step[a]) coarse[a].push_back(v);
         }
     }
-    for (int i : coarse[0]) {
-        for (int j : coarse[1]) {
-            for (int p : coarse[2]) consider(i, j, p);
-        }
+    // The coarse pass runs on the search's threads, one coarse value of the
+    // first axis per tile, so that a second core does not wait through it.
+    // Its best point is still the one of smallest sum (the first in coarse
+    // order among equals) whatever thread found it: every limit is the
+    // initial best or a complete sum, never below that point's sum, so its
+    // partial sums never exceed the limit and it is always taken.
+    const int64_t perI = int64_t(coarse[1].size()) * coarse[2].size();
+    std::vector<Candidate> coarseBest(SearchThreadCount(threads));
+    std::vector<SearchWork> coarseWork(coarseBest.size());
+    RunTiles(
+        int64_t(coarse[0].size()), threads,
+        [&](int64_t at, int worker) {
+            const int i = coarse[0][at];
+            for (size_t jt = 0; jt < coarse[1].size(); ++jt) {
+                for (size_t pt = 0; pt < coarse[2].size(); ++pt) {
+                    const int j = coarse[1][jt], p = coarse[2][pt];
+                    if (!g.Holds(i, j, p)) continue;
+                    const double l = limit.Get();
+                    const double s =
+                        PointSum<Model>(d, Model::At(i, j, p), l, coarseWork[worker].exactRows);
+                    if (s > l) continue;
+                    coarseBest[worker].Offer(at * perI + int64_t(jt * coarse[2].size() + pt), s);
+                    limit.Lower(s);
+                }
+            }
+        },
+        [](int64_t) {}, [] { return false; });
+    Candidate all;
+    for (size_t w = 0; w < coarseBest.size(); ++w) {
+        all.Merge(coarseBest[w]);
+        work.Add(coarseWork[w]);
     }
-    if (!found) return;
+    if (!all.taken) return;
+    found = true;
+    bi = coarse[0][all.index / perI];
+    bj = coarse[1][all.index % perI / coarse[2].size()];
+    bp = coarse[2][all.index % coarse[2].size()];
+    bestSum = all.sum;
     for (int h = std::max({step[0], step[1], step[2]}); h >= 1; h /= 2) {
         bool moved = true;
         while (moved) {
@@ -303,7 +336,7 @@ SearchWinner SearchFast(const SearchSeries& d, const GridBox& grid, RunProgress&
 
     SharedLimit limit(Model::kInitialBest);
     SearchWork seedWork;
-    SeedLimit<Model>(d, grid, limit, seedWork);
+    SeedLimit<Model>(d, grid, limit, seedWork, threads);
 
     double typical = 0;
     for (int k = 1; k <= d.n; ++k) typical += d.meas[k];
