@@ -91,8 +91,11 @@ CsvTable ParseCsv(std::string_view text) {
     while (!text.empty()) {
         const size_t length = LineLength(text);
         csv_parse(&parser, text.data(), length, OnCell, OnRecordEnd, &collector);
+        // A last line without a line break ends its record only in csv_fini,
+        // which must still count it as this line.
+        const char last = text[length - 1];
         text.remove_prefix(length);
-        ++collector.line;
+        if (last == '\n' || last == '\r') ++collector.line;
     }
     csv_fini(&parser, OnCell, OnRecordEnd, &collector);
     return std::move(collector.table);

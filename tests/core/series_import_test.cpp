@@ -28,6 +28,13 @@ TEST(SeriesImport, SeparatorIsTheOneFoundMostOutsideQuotes) {
     for (const auto& c : cases) EXPECT_EQ(DetectSeparator(c.text), c.separator) << c.text;
 }
 
+// Files saved on old Macs end their lines with a lone CR; the line numbers
+// told for rows left out count every kind of line end, blank lines included.
+// Regression: a last line without a line break was told as the line after it.
+TEST(SeriesImport, RecordsKnowTheirLinesWhateverTheLineEnds) {
+    EXPECT_EQ(ParseCsv("time\r1\r\n\r2\n3").Lines, (std::vector<int>{1, 2, 4, 5}));
+}
+
 TEST(SeriesImport, IsoTimesAreSecondsOnOneLine) {
     const IsoInstant day = *ParseIsoDateTime("2005-10-01");
     const struct {
