@@ -32,13 +32,6 @@ std::string ImportedTitle2(const ImportedSeries& series);
 // The name a role goes by in messages and in the column dialog.
 std::string RoleName(SeriesRole role);
 
-inline constexpr const char* kImportSeriesTitle = "Import series";
-inline constexpr const char* kCsvFilesFilter = "CSV files (*.csv *.txt)|*.csv;*.txt";
-inline constexpr const char* kSaveSeriesTitle = "Save series as CSV";
-inline constexpr const char* kSaveSeriesFilter = "CSV files (*.csv)|*.csv";
-inline constexpr const char* kGraphDataCopiedText =
-    "The data of the graph are on the clipboard, ready to be pasted into a spreadsheet.";
-
 // A field whose run is done, among `total`: "[3/10, 7 left] a.inp: report written".
 std::string FieldDoneLine(int done, int total, const std::string& file, int exitCode,
                           const std::string& firstMessage);

@@ -287,6 +287,8 @@ inline constexpr const char* kNoReportForSeriesText =
     "report with \"Open output\" first.";
 inline constexpr const char* kNoGraphForDataText =
     "No graph is drawn. Choose a graph and press \"Go\"; its data can then be copied.";
+inline constexpr const char* kGraphDataCopiedText =
+    "The data of the graph are on the clipboard, ready to be pasted into a spreadsheet.";
 inline std::string SeriesFileNotReadText(const std::string& file) {
     return "The file " + Quoted(file) + " could not be opened or read.";
 }

@@ -9,6 +9,13 @@
 
 namespace tervala {
 
+// The series dialogs open where their file belongs (a CSV series beside the
+// input files, a report's series beside the report), so each is made when used.
+inline constexpr const char* kImportSeriesTitle = "Import series";
+inline constexpr const char* kCsvFilesFilter = "CSV files (*.csv *.txt)|*.csv;*.txt";
+inline constexpr const char* kSaveSeriesTitle = "Save series as CSV";
+inline constexpr const char* kSaveSeriesFilter = "CSV files (*.csv)|*.csv";
+
 struct TMainFileDialogs {
     FileDialogRequest InputOpenDialog{"Open input file", "Input files (*.inp)|*.inp", "inp", "",
                                       ""};
