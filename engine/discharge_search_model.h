@@ -38,8 +38,10 @@ struct DischargeSearchModel {
 
     // Tiles handed to the threads, and the coarse sub-grid of the seed. A
     // batch of blocks with fewer than kFillLanes blocks has its biggest
-    // halved (without a bound of their own) to fill the vector lanes.
-    static constexpr int kTile[3] = {16, 64, 1};
+    // halved (without a bound of their own) to fill the vector lanes. Large
+    // tiles (192 of them) drop most of the grid with a few interval bounds;
+    // their small blocks then go to first-order forms.
+    static constexpr int kTile[3] = {64, 128, 1};
     static constexpr int kFillLanes = 8;
     // Intervals and points may go through lanes of floats (Rows::narrow).
     static constexpr bool kNarrowLanes = true;
@@ -212,6 +214,120 @@ struct DischargeSearchModel {
         const V radius = (slope * r + error) * (1 + 16 * u);
         m = next;
         r = Select(s <= 1.0, radius + 4 * u * (Abs(next) + radius), V(INFINITY));
+    }
+
+    // A block as a first-order form. The corners of A and C (Coefficients'
+    // first four) become, in the lanes' type, midpoints A0, C0 and
+    // half-widths hA, hC that cover them: every grid point of the block is
+    // A = A0 + hA eA, C = C0 + hC eC with eA, eC in [-1, 1].
+    static constexpr bool kAffineBlocks = true;
+    static void AffineCoefficients(const GridBox& b, double* c) {
+        c[0] = DischargeSlope(b.lo[0]);
+        c[1] = DischargeSlope(b.hi[0]);
+        c[2] = DischargeIntercept(b.lo[1]);
+        c[3] = DischargeIntercept(b.hi[1]);
+    }
+    template <class T>
+    static void AffineLaneCoefficients(const double* corners, T* c) {
+        for (int a = 0; a < 2; ++a) {
+            const double lo = corners[2 * a], hi = corners[2 * a + 1];
+            const T mid = T(0.5 * lo + 0.5 * hi);
+            // The differences are rounded once in doubles at most: one part
+            // in 2^51 more covers that before rounding up to T.
+            const double half = std::max(hi - double(mid), double(mid) - lo);
+            c[2 * a] = mid;
+            c[2 * a + 1] = RoundUp<T>(std::max(0.0, half) * (1 + 0x1p-51));
+        }
+    }
+
+    // The first-order form of a block: the plain loop's discharge of the
+    // grid point (eA, eC) lies within w of m + gA eA + gC eC, row after row
+    // (s = {m, gA, gC, w}). An interval of the block loses, at every change
+    // between rain and recession, which coefficients went with which
+    // discharge (the fastest-draining points are the lowest in a recession
+    // and the highest in a storm), and grows far wider than the block's
+    // spread near the best fit; the form keeps that link.
+    //
+    // The step q' = R + (q - R) E, E = exp(-max(alpha, 0) dt), alpha = A q + C,
+    // is expanded around the midpoint with w as a third symbol eW, so that
+    // the part of the error that drains away with q is not counted twice:
+    // - alpha = a0 + aA eA + aC eC + aW eW + z, with a0 = A0 m + C0,
+    //   aA = A0 gA + hA m, aC = A0 gC + hC, aW = A0 w, and
+    //   |z| <= aZ = hA (|gA| + |gC| + w) (the product hA eA (q - m)) plus
+    //   4 u times the terms' magnitudes for the roundings.
+    // - max(alpha, 0) over [a, b] (a = a0 - rho, b = a0 + rho, rho covering
+    //   every term): alpha itself when a >= 0, 0 when b <= 0, otherwise
+    //   lambda alpha + mu +- mu with lambda = b / (b - a) (any larger
+    //   lambda up to 1 holds too, so it is rounded up) and mu = lambda |a| / 2:
+    //   lambda alpha <= max(alpha, 0) <= lambda (alpha - a) on [a, b].
+    // - E = E0 exp(-beta dt), E0 = exp(-a0 dt), |beta| <= rp: with x = rp dt
+    //   at most 1, exp(-beta dt) = 1 - beta dt + r2, |r2| <= x^2 e / 2; the
+    //   fast exponential's E0 is within kExpError E0 + kExpFloor of the exact
+    //   one, and rounding a0 dt (and dt to the lanes' type) moves that by at
+    //   most 2 u a0 dt E0 <= u: eA = -E0 dt aA, ... and
+    //   eZ = E0 dt aZ + 1.36 E0 x^2 + e (2 kExpError E0 + 2 kExpFloor + u).
+    // - (q - R) E = (m - R) E0 + ((m - R) eA + gA E0) eA + ... with the rest
+    //   |m - R| eZ + (|gA| + |gC| + w) (|eA| + |eC| + |eW| + eZ).
+    // The new w is |(m - R) eW + w E0| plus that rest, the roundings of the
+    // new m, gA, gC and of m - R (and of R to the lanes' type: u R), each a
+    // few u of the magnitudes involved, and the plain loop's own error
+    // (kPlainStepError, as for a single point), all widened by 8 u.
+    static constexpr double kPlainStepError = 16 * 0x1p-53;
+    template <class V>
+    static void AffineStep(const Rows& rows, int k, const V* c, V* s, V& low, V& high) {
+        using P = PrecisionOf<V>;
+        constexpr double u = P::kUnit;
+        const V &A0 = c[0], &hA = c[1], &C0 = c[2], &hC = c[3];
+        const V m = s[0], gA = s[1], gC = s[2], w = s[3];
+        const V dt = rows.delta[k], R = rows.rech[k];
+        const V spread = Abs(gA) + Abs(gC) + w;  // |q - m|
+        V a0 = A0 * m + C0, aA = A0 * gA + hA * m, aC = A0 * gC + hC, aW = A0 * w;
+        const V terms = A0 * (Abs(m) + spread) + hA * Abs(m) + Abs(C0) + hC;
+        V aZ = (hA * spread + 4 * u * terms) * (1 + 4 * u);
+        const V rho = (Abs(aA) + Abs(aC) + aW + aZ) * (1 + 8 * u) + 4 * u * Abs(a0);
+        const V a = a0 - rho, b = a0 + rho;
+        // Where alpha may be 0 for some points of the block and not for others.
+        const auto mixed = (a < 0.0) & (b > 0.0);
+        const V lambda = Select(mixed, Min(V(1.0), b / (b - a) * (1 + 4 * u)), V(1.0));
+        const V mu = Select(mixed, lambda * Abs(a) * (0.5 + 2 * u), V(0.0));
+        const auto none = !(b > 0.0);  // alpha is 0 for every point: E = 1
+        // The rest takes the roundings of the new midpoint and terms as well.
+        aZ = Select(
+            none, V(0.0),
+            (lambda * (aZ + u * (Abs(aA) + Abs(aC) + aW)) + mu + 2 * u * (lambda * Abs(a0) + mu)) *
+                (1 + 4 * u));
+        a0 = Select(none, V(0.0), lambda * a0 + mu);
+        aA = Select(none, V(0.0), lambda * aA);
+        aC = Select(none, V(0.0), lambda * aC);
+        aW = Select(none, V(0.0), lambda * aW);
+        const V x = (Abs(aA) + Abs(aC) + aW + aZ) * dt * (1 + 8 * u);
+        const V E0 = FastExp(-a0 * dt);
+        const V dE = E0 * dt;
+        const V eA = -dE * aA, eC = -dE * aC, eW = -dE * aW;
+        const V eZ = (dE * (aZ + 4 * u * (Abs(aA) + Abs(aC) + aW)) + 1.36 * E0 * (x * x) +
+                      2.72 * (2 * P::kExpError * E0 + 2 * P::kExpFloor + u)) *
+                     (1 + 8 * u);
+        const V mR = m - R;
+        const V next = R + mR * E0;
+        const V nA = mR * eA + gA * E0, nC = mR * eC + gC * E0, nW = mR * eW + w * E0;
+        const V eAll = Abs(eA) + Abs(eC) + Abs(eW) + eZ;
+        const V rest = Abs(mR) * eZ + spread * eAll;
+        const V rounding = u * (2 * R + 3 * Abs(mR) * (E0 + eAll) + Abs(next) +
+                                4 * (Abs(mR) * (Abs(eA) + Abs(eC) + Abs(eW)) + E0 * spread));
+        const V plain = kPlainStepError * (1 + dt * (Abs(C0) + hC)) * (Abs(m) + spread + R);
+        const V nw = (Abs(nW) + rest + rounding + plain) * (1 + 8 * u) + P::kTiny;
+        s[0] = next;
+        s[1] = nA;
+        s[2] = nC;
+        s[3] = Select(x <= 1.0, nw, V(INFINITY));
+        const V radius = (Abs(nA) + Abs(nC) + s[3]) * (1 + 8 * u) + 4 * u * Abs(next);
+        low = next - radius;
+        high = next + radius;
+    }
+    // The largest discharge the form of lane `lane` allows.
+    template <class T>
+    static T AffineHigh(T* const* s, int lane) {
+        return s[0][lane] + (std::fabs(s[1][lane]) + std::fabs(s[2][lane]) + s[3][lane]);
     }
 
   private:

@@ -30,6 +30,9 @@
 // Together below 1.4e-11 + 5e-15; kFastExpError leaves room above that.
 #pragma once
 
+#include <cmath>
+#include <limits>
+
 #include "engine/lane_vector.h"
 
 namespace tervala {
@@ -82,6 +85,18 @@ struct LanePrecision<float> {
     static constexpr double kRounding = 1.2e-5;
     static constexpr double kHuge = 1e17;
 };
+// x rounded down (up) to the lanes' number type.
+template <class T>
+inline T RoundDown(double x) {
+    T t = static_cast<T>(x);
+    return static_cast<double>(t) > x ? std::nextafter(t, -std::numeric_limits<T>::infinity()) : t;
+}
+template <class T>
+inline T RoundUp(double x) {
+    T t = static_cast<T>(x);
+    return static_cast<double>(t) < x ? std::nextafter(t, std::numeric_limits<T>::infinity()) : t;
+}
+
 template <class V>
 using PrecisionOf = LanePrecision<typename LaneScalar<V>::Type>;
 

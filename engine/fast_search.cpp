@@ -109,12 +109,18 @@ class TileSearch {
             Halve(taken_[biggest].box, second.box);
             taken_.push_back(second);
         }
-        // Single grid points and blocks go through their own kernels.
+        // Single grid points, small blocks and large blocks go through
+        // their own kernels.
         const auto single = [](const Queued& q) { return q.box.Points() == 1; };
+        const auto small = [](const Queued& q) { return Affine(q.box); };
         std::stable_partition(taken_.begin(), taken_.end(), single);
         const size_t points = std::count_if(taken_.begin(), taken_.end(), single);
-        Bound(0, points, kernels_.points);
-        Bound(points, taken_.size(), kernels_.blocks);
+        const auto blocks = taken_.begin() + static_cast<std::ptrdiff_t>(points);
+        std::stable_partition(blocks, taken_.end(), small);
+        const size_t smalls = points + std::count_if(blocks, taken_.end(), small);
+        Bound(0, points, points, kernels_.points);
+        Bound(points, smalls, points, kernels_.affine);
+        Bound(smalls, taken_.size(), points, kernels_.blocks);
         for (size_t t = 0; t < taken_.size(); ++t) {
             const double reached = reached_[t];
             if (reached < 0) continue;
@@ -151,18 +157,30 @@ class TileSearch {
         }
     }
 
-    // Bounds taken_[from..to), all points or all blocks, into reached_.
-    void Bound(size_t from, size_t to, BoundLanesFn<Model> kernel) {
+    // Blocks of at most this many points are bounded by first-order forms
+    // (where the model has them): far tighter than intervals near the best
+    // fit, but on larger blocks their second-order rest grows too fast.
+    static constexpr int64_t kAffinePoints = 256;
+    static bool Affine(const GridBox& b) {
+        return Model::kAffineBlocks && b.Points() > 1 && b.Points() <= kAffinePoints;
+    }
+
+    // Bounds taken_[from..to), all of one kind, into reached_; blocks record
+    // their bounds in records_ from entry (t - recordFrom) on.
+    void Bound(size_t from, size_t to, size_t recordFrom, BoundLanesFn<Model> kernel) {
         if (from == to) return;
         batch_.count = static_cast<int>(to - from);
         for (size_t t = from; t < to; ++t) {
             const GridBox& b = taken_[t].box;
             batch_.ahead[t - from] = taken_[t].table < 0 ? nullptr : &tables_[taken_[t].table];
             // Blocks record their bounds (for the look-ahead of their parts).
-            batch_.record[t - from] = b.Points() > 1 ? &records_[(t - from) * entries_] : nullptr;
+            batch_.record[t - from] =
+                b.Points() > 1 ? &records_[(t - recordFrom) * entries_] : nullptr;
             double c[Model::kCoefficients] = {};
             if (b.Points() == 1) {
                 Model::PointCoefficients(b.lo[0], b.lo[1], b.lo[2], c);
+            } else if (Affine(b)) {
+                if constexpr (Model::kAffineBlocks) Model::AffineCoefficients(b, c);
             } else {
                 Model::Coefficients(b, c);
             }

@@ -45,6 +45,8 @@ struct HeadSearchModel {
     static constexpr int kFillLanes = kLaneBatch;
     // Head intervals stay on lanes of doubles.
     static constexpr bool kNarrowLanes = false;
+    // Blocks are bounded by intervals only.
+    static constexpr bool kAffineBlocks = false;
     // The step depends on B h + F and on P alpha: the seed tries the
     // coefficients at ratios of about 1.65 from the grid's start, so that
     // the small porosities, where a flat landscape's best point lies when

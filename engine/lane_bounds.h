@@ -2,7 +2,9 @@
 // block may be one grid point) is stepped through the rows together, each
 // block in one lane of the vector registers, with the model's interval step
 // (Model::Step) and the least term of each row, exactly as BlockBoundExceeds
-// does for one block. A lane leaves the batch as soon as its bound exceeds
+// does for one block, or with the model's first-order form of a small block
+// (Model::AffineStep), or, for a single grid point, its midpoint and radius
+// (Model::PointStep). A lane leaves the batch as soon as its bound exceeds
 // the limit, and lanes still running are moved together so that the
 // registers stay full.
 //
@@ -27,6 +29,14 @@ class SharedLimit;
 double CurrentLimit(const SharedLimit& limit);
 
 inline constexpr int kLaneBatch = 64;
+
+// What a lane carries through the rows: a block of grid points as an
+// interval (Model::Step), a single grid point as a midpoint and radius
+// (Model::PointStep), or a block as a first-order form in its coefficients
+// (Model::AffineStep).
+enum class LaneKind { Blocks, Points, Affine };
+// A block's first-order form needs the corners of its two coefficients.
+inline constexpr int kAffineCoefficients = 4;
 // Values beyond this say nothing useful about a block.
 inline constexpr double kBlockBoundHuge = 1e200;
 
@@ -83,10 +93,13 @@ struct LaneBatch {
     const double* ahead[kLaneBatch] = {};
     double* record[kLaneBatch] = {};
 
-    // The kernel's own lanes: interval, bound so far, its look-ahead, and the
-    // block held; on floats the coefficients and the same four in `narrow`.
-    alignas(64) double lo[kLaneBatch], hi[kLaneBatch], bound[kLaneBatch], next[kLaneBatch];
-    alignas(64) float narrow[Model::kCoefficients + 4][kLaneBatch];
+    // The kernel's own lanes: the state (the interval's ends, or the
+    // midpoint and radius, or the first-order form's four numbers), the bound
+    // so far, its look-ahead, and the block held; on floats the coefficients
+    // and the same in `narrow`.
+    static constexpr int kStates = 4;
+    alignas(64) double state[kStates][kLaneBatch], bound[kLaneBatch], next[kLaneBatch];
+    alignas(64) float narrow[Model::kCoefficients + kStates + 2][kLaneBatch];
     double unit = 0;  // the unit roundoff of the lanes that ran, for AheadTable
     // Points the lanes of floats have taken and kept (BoundPointsTwice).
     int64_t narrowTaken = 0, narrowKept = 0;
@@ -100,11 +113,13 @@ template <class Model>
 using BoundLanesFn = void (*)(const double* meas, int n, double first,
                               const typename Model::Rows& rows, LaneBatch<Model>& batch,
                               const SharedLimit& limit);
-// The kernels for blocks and for single grid points.
+// The kernels for blocks, for single grid points, and for blocks as
+// first-order forms (the interval kernel again where the model has none).
 template <class Model>
 struct LaneKernels {
     BoundLanesFn<Model> blocks;
     BoundLanesFn<Model> points;
+    BoundLanesFn<Model> affine;
 };
 
 // The kernels for `level`, or the widest below it that the processor has.
@@ -121,21 +136,11 @@ LaneKernels<Model> LaneKernelsBaseline();
 // The vector level ChooseBoundLanes settles on.
 VectorLevel UsableVectorLevel(VectorLevel level);
 
-// x rounded down (up) to the lanes' number type.
-template <class T>
-inline T RoundDown(double x) {
-    T t = static_cast<T>(x);
-    return static_cast<double>(t) > x ? std::nextafter(t, -std::numeric_limits<T>::infinity()) : t;
-}
-template <class T>
-inline T RoundUp(double x) {
-    T t = static_cast<T>(x);
-    return static_cast<double>(t) < x ? std::nextafter(t, std::numeric_limits<T>::infinity()) : t;
-}
-
 // The kernel itself, on lanes of type V: blocks (Model::Coefficients) with
-// the interval [lo, hi], or single grid points (Model::PointCoefficients)
-// with a midpoint and radius, kept in lo and hi.
+// the interval [lo, hi], single grid points (Model::PointCoefficients) with
+// a midpoint and radius, or blocks (Model::AffineCoefficients, turned into
+// midpoints and half-widths of the lanes' type by Model::AffineLaneCoefficients)
+// with a first-order form.
 //
 // On lanes of floats the values, the bound and the limit are floats: the
 // first value is rounded outward (or given a radius, Model::PointStep), the
@@ -144,29 +149,45 @@ inline T RoundUp(double x) {
 // limit is rounded up, and the bound is shrunk (AheadShrink) in every test:
 // each least term may exceed its exact value by one rounding, and their sum
 // by n more.
-template <class Model, class V, bool Points>
+template <class Model, class V, LaneKind Kind>
 void BoundLanes(const double* meas, int n, double first, const typename Model::Rows& rows,
                 LaneBatch<Model>& b, const SharedLimit& limit) {
     using T = typename LaneScalar<V>::Type;
     using P = LanePrecision<T>;
     constexpr bool kNarrow = sizeof(T) == 4;
+    constexpr bool Points = Kind == LaneKind::Points;
     constexpr int W = V::kWidth;
-    constexpr int K = Points ? Model::kPointCoefficients : Model::kCoefficients;
+    constexpr int K = Points                     ? Model::kPointCoefficients
+                      : Kind == LaneKind::Affine ? kAffineCoefficients
+                                                 : Model::kCoefficients;
+    constexpr int S = Kind == LaneKind::Affine ? 4 : 2;
     int count = b.count;
     // The lanes' state: the batch's own arrays of doubles, or its arrays of floats.
     T* coef[K];
-    T *lo, *hi, *bound, *next;
+    T* state[S];
+    T *bound, *next;
     if constexpr (kNarrow) {
         for (int q = 0; q < K; ++q) {
             coef[q] = b.narrow[q];
             for (int lane = 0; lane < count; ++lane) coef[q][lane] = T(b.coef[q][lane]);
         }
-        lo = b.narrow[Model::kCoefficients], hi = b.narrow[Model::kCoefficients + 1];
-        bound = b.narrow[Model::kCoefficients + 2], next = b.narrow[Model::kCoefficients + 3];
+        for (int q = 0; q < S; ++q) state[q] = b.narrow[Model::kCoefficients + q];
+        bound = b.narrow[Model::kCoefficients + S], next = b.narrow[Model::kCoefficients + S + 1];
     } else {
         for (int q = 0; q < K; ++q) coef[q] = b.coef[q];
-        lo = b.lo, hi = b.hi, bound = b.bound, next = b.next;
+        for (int q = 0; q < S; ++q) state[q] = b.state[q];
+        bound = b.bound, next = b.next;
     }
+    if constexpr (Kind == LaneKind::Affine) {
+        for (int lane = 0; lane < count; ++lane) {
+            double corners[K];
+            for (int q = 0; q < K; ++q) corners[q] = b.coef[q][lane];
+            T own[K];
+            Model::AffineLaneCoefficients(corners, own);
+            for (int q = 0; q < K; ++q) coef[q][lane] = own[q];
+        }
+    }
+    T *lo = state[0], *hi = state[1];
     b.unit = P::kUnit;
     const T shrink = T(AheadShrink(n, P::kUnit));
     const T keep = kNarrow ? shrink : T(1);  // a bound alone is shrunk on floats
@@ -179,9 +200,16 @@ void BoundLanes(const double* meas, int n, double first, const typename Model::R
         }
     };
     for (int lane = 0; lane < count; ++lane) {
-        lo[lane] = Points ? T(first) : RoundDown<T>(first);
-        hi[lane] = Points ? (kNarrow ? RoundUp<T>(2 * P::kUnit * std::fabs(first)) : T(0))
-                          : RoundUp<T>(first);
+        if constexpr (Kind == LaneKind::Blocks) {
+            lo[lane] = RoundDown<T>(first);
+            hi[lane] = RoundUp<T>(first);
+        } else {
+            // A midpoint with the radius of its own rounding (as the last
+            // part of a first-order form).
+            state[0][lane] = T(first);
+            state[S - 1][lane] = kNarrow ? RoundUp<T>(2 * P::kUnit * std::fabs(first)) : T(0);
+            for (int q = 1; q < S - 1; ++q) state[q][lane] = 0;
+        }
         bound[lane] = 0;
         b.block[lane] = lane;
     }
@@ -190,7 +218,8 @@ void BoundLanes(const double* meas, int n, double first, const typename Model::R
     auto pad = [&] {
         for (int lane = count; lane % W != 0; ++lane) {
             for (int q = 0; q < K; ++q) coef[q][lane] = coef[q][0];
-            lo[lane] = lo[0], hi[lane] = hi[0], bound[lane] = bound[0], next[lane] = next[0];
+            for (int q = 0; q < S; ++q) state[q][lane] = state[q][0];
+            bound[lane] = bound[0], next[lane] = next[0];
         }
     };
     pad();
@@ -205,18 +234,20 @@ void BoundLanes(const double* meas, int n, double first, const typename Model::R
         const V m = meas[k];
         auto leaving = V(0.0) > 1.0;  // lanes that leave after this row
         for (int at = 0; at < count; at += W) {
-            V c[K];
+            V c[K], s[S];
             for (int q = 0; q < K; ++q) c[q] = V::Load(&coef[q][at]);
-            V s0 = V::Load(&lo[at]), s1 = V::Load(&hi[at]);
+            for (int q = 0; q < S; ++q) s[q] = V::Load(&state[q][at]);
             V low, high;
             if constexpr (Points) {
-                Model::PointStep(rows, k, c, s0, s1);
-                low = s0 - s1;
-                high = s0 + s1;
+                Model::PointStep(rows, k, c, s[0], s[1]);
+                low = s[0] - s[1];
+                high = s[0] + s[1];
+            } else if constexpr (Kind == LaneKind::Affine) {
+                Model::AffineStep(rows, k, c, s, low, high);
             } else {
-                Model::Step(rows, k, c, s0, s1);
-                low = s0;
-                high = s1;
+                Model::Step(rows, k, c, s[0], s[1]);
+                low = s[0];
+                high = s[1];
             }
             V devLo = m - high, devHi = m - low;
             if constexpr (kNarrow) {
@@ -225,8 +256,7 @@ void BoundLanes(const double* meas, int n, double first, const typename Model::R
             }
             const V sum =
                 V::Load(&bound[at]) + LeastSearchTerm(devLo, devHi, Model::kCap, Model::kCapped);
-            s0.Store(&lo[at]);
-            s1.Store(&hi[at]);
+            for (int q = 0; q < S; ++q) s[q].Store(&state[q][at]);
             sum.Store(&bound[at]);
             leaving = leaving | exceeds(sum, V::Load(&next[at]), l) | !(high < P::kHuge);
         }
@@ -235,7 +265,9 @@ void BoundLanes(const double* meas, int n, double first, const typename Model::R
             // moves into its place.
             for (int lane = 0; lane < count;) {
                 const bool over = exceeds(bound[lane], next[lane], l);
-                const T high = Points ? lo[lane] + hi[lane] : hi[lane];
+                T high = hi[lane];
+                if constexpr (Points) high = lo[lane] + hi[lane];
+                if constexpr (Kind == LaneKind::Affine) high = Model::AffineHigh(state, lane);
                 if (!over && high < P::kHuge) {
                     ++lane;
                     continue;
@@ -243,7 +275,8 @@ void BoundLanes(const double* meas, int n, double first, const typename Model::R
                 b.reached[b.block[lane]] = over ? -1 : 0;
                 --count;
                 for (int q = 0; q < K; ++q) coef[q][lane] = coef[q][count];
-                lo[lane] = lo[count], hi[lane] = hi[count], bound[lane] = bound[count];
+                for (int q = 0; q < S; ++q) state[q][lane] = state[q][count];
+                bound[lane] = bound[count];
                 next[lane] = next[count], b.block[lane] = b.block[count];
             }
             if (count > 0) pad();
@@ -272,10 +305,10 @@ template <class Model, class VF, class VD>
 void BoundPointsTwice(const double* meas, int n, double first, const typename Model::Rows& rows,
                       LaneBatch<Model>& b, const SharedLimit& limit) {
     if (b.narrowTaken >= kLaneBatch && b.narrowKept * 4 > b.narrowTaken) {
-        BoundLanes<Model, VD, true>(meas, n, first, rows, b, limit);
+        BoundLanes<Model, VD, LaneKind::Points>(meas, n, first, rows, b, limit);
         return;
     }
-    BoundLanes<Model, VF, true>(meas, n, first, rows, b, limit);
+    BoundLanes<Model, VF, LaneKind::Points>(meas, n, first, rows, b, limit);
     double outcome[kLaneBatch];
     for (int t = 0; t < b.count; ++t) outcome[t] = b.reached[t];
     int kept[kLaneBatch];
@@ -291,7 +324,7 @@ void BoundPointsTwice(const double* meas, int n, double first, const typename Mo
     if (count == 0) return;
     const int all = b.count;
     b.count = count;
-    BoundLanes<Model, VD, true>(meas, n, first, rows, b, limit);
+    BoundLanes<Model, VD, LaneKind::Points>(meas, n, first, rows, b, limit);
     b.count = all;
     for (int c = 0; c < count; ++c) outcome[kept[c]] = b.reached[c];
     for (int t = 0; t < all; ++t) b.reached[t] = outcome[t];
@@ -299,18 +332,31 @@ void BoundPointsTwice(const double* meas, int n, double first, const typename Mo
 
 // The kernel for blocks or points of one instruction set, with lanes of
 // doubles `VD`, or of floats `VF` where the model and the series allow them.
-template <class Model, class VD, class VF, bool Points>
+template <class Model, class VD, class VF, LaneKind Kind>
 void BoundEither(const double* meas, int n, double first, const typename Model::Rows& rows,
                  LaneBatch<Model>& batch, const SharedLimit& limit) {
     if constexpr (!Model::kNarrowLanes) {
-        BoundLanes<Model, VD, Points>(meas, n, first, rows, batch, limit);
-    } else if (rows.narrow && Points) {
+        BoundLanes<Model, VD, Kind>(meas, n, first, rows, batch, limit);
+    } else if (Kind == LaneKind::Affine) {
+        // First-order forms stay on doubles: on floats the fast exponential's
+        // error and the roundings would take most of what they gain.
+        BoundLanes<Model, VD, Kind>(meas, n, first, rows, batch, limit);
+    } else if (rows.narrow && Kind == LaneKind::Points) {
         BoundPointsTwice<Model, VF, VD>(meas, n, first, rows, batch, limit);
     } else if (rows.narrow) {
-        BoundLanes<Model, VF, Points>(meas, n, first, rows, batch, limit);
+        BoundLanes<Model, VF, Kind>(meas, n, first, rows, batch, limit);
     } else {
-        BoundLanes<Model, VD, Points>(meas, n, first, rows, batch, limit);
+        BoundLanes<Model, VD, Kind>(meas, n, first, rows, batch, limit);
     }
+}
+
+// The kernels of one instruction set, with lanes of doubles `VD` and of
+// floats `VF`; first-order forms only where the model has them.
+template <class Model, class VD, class VF>
+LaneKernels<Model> KernelsOf() {
+    constexpr LaneKind kAffine = Model::kAffineBlocks ? LaneKind::Affine : LaneKind::Blocks;
+    return {&BoundEither<Model, VD, VF, LaneKind::Blocks>,
+            &BoundEither<Model, VD, VF, LaneKind::Points>, &BoundEither<Model, VD, VF, kAffine>};
 }
 
 }  // namespace tervala

@@ -14,8 +14,7 @@ using Floats = Lanes<8, Avx2Lanes, float>;
 
 template <class Model>
 LaneKernels<Model> LaneKernelsAvx2() {
-    return {&BoundEither<Model, Doubles, Floats, false>,
-            &BoundEither<Model, Doubles, Floats, true>};
+    return KernelsOf<Model, Doubles, Floats>();
 }
 template LaneKernels<DischargeSearchModel> LaneKernelsAvx2<DischargeSearchModel>();
 template LaneKernels<HeadSearchModel> LaneKernelsAvx2<HeadSearchModel>();

@@ -14,8 +14,7 @@ using Floats = Lanes<16, Avx512Lanes, float>;
 
 template <class Model>
 LaneKernels<Model> LaneKernelsAvx512() {
-    return {&BoundEither<Model, Doubles, Floats, false>,
-            &BoundEither<Model, Doubles, Floats, true>};
+    return KernelsOf<Model, Doubles, Floats>();
 }
 template LaneKernels<DischargeSearchModel> LaneKernelsAvx512<DischargeSearchModel>();
 template LaneKernels<HeadSearchModel> LaneKernelsAvx512<HeadSearchModel>();

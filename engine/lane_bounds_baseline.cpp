@@ -65,7 +65,10 @@ void SumPoints(const double* meas, int n, double first, const typename Model::Ro
 
 template <class Model>
 LaneKernels<Model> LaneKernelsBaseline() {
-    return {&BoundLanes<Model, Lanes<2, BaselineLanes>, false>, &SumPoints<Model>};
+    using Doubles = Lanes<2, BaselineLanes>;
+    constexpr LaneKind kAffine = Model::kAffineBlocks ? LaneKind::Affine : LaneKind::Blocks;
+    return {&BoundLanes<Model, Doubles, LaneKind::Blocks>, &SumPoints<Model>,
+            &BoundLanes<Model, Doubles, kAffine>};
 }
 template LaneKernels<DischargeSearchModel> LaneKernelsBaseline<DischargeSearchModel>();
 template LaneKernels<HeadSearchModel> LaneKernelsBaseline<HeadSearchModel>();
