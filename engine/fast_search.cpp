@@ -16,12 +16,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "engine/discharge_search_model.h"
 #include "engine/head_search_model.h"
-#include "engine/search_block_bounds.h"
 
 namespace tervala {
 
@@ -51,18 +51,17 @@ double PointSum(const SearchSeries& d, const typename Model::Point& c, double li
 // the lane kernel a batch at a time; a block whose bound exceeds the limit is
 // dropped whole, a block that stays below it is cut into smaller blocks, and
 // a single grid point that stays below it is evaluated with the plain loop's
-// own step and std::exp.
-template <class Model>
+// own step and std::exp. Every point whose sum is within the limit goes to
+// sink.Found(i, j, p, sum).
+template <class Model, class Sink>
 class TileSearch {
   public:
-    TileSearch(const SearchSeries& d, const typename Model::Rows& rows, const GridBox& grid,
-               SharedLimit& limit, Candidate& best, SearchWork& work, double typical,
-               LaneKernels<Model> kernels)
+    TileSearch(const SearchSeries& d, const typename Model::Rows& rows, SharedLimit& limit,
+               Sink& sink, SearchWork& work, double typical, LaneKernels<Model> kernels)
         : d_(d),
           rows_(rows),
-          grid_(grid),
           limit_(limit),
-          best_(best),
+          sink_(sink),
           work_(work),
           typical_(typical),
           kernels_(kernels) {}
@@ -210,24 +209,17 @@ class TileSearch {
         Cut(b, levels - 1, table);
     }
 
-    // The plain loop's sum of one grid point, a candidate when it is within the limit.
+    // The plain loop's sum of one grid point, handed on when it is within the limit.
     void Evaluate(int i, int j, int p) {
         const double l = limit_.Get();
         const double sum = PointSum<Model>(d_, Model::At(i, j, p), l, work_.exactRows);
-        if (sum <= l) {
-            best_.Offer(
-                (int64_t(i - grid_.lo[0]) * grid_.Count(1) + (j - grid_.lo[1])) * grid_.Count(2) +
-                    (p - grid_.lo[2]),
-                sum);
-            limit_.Lower(sum);
-        }
+        if (sum <= l) sink_.Found(i, j, p, sum);
     }
 
     const SearchSeries& d_;
     const typename Model::Rows& rows_;
-    const GridBox& grid_;
     SharedLimit& limit_;
-    Candidate& best_;
+    Sink& sink_;
     SearchWork& work_;
     double typical_;
     LaneKernels<Model> kernels_;
@@ -341,6 +333,47 @@ void SeedLimit(const SearchSeries& d, const GridBox& g, SharedLimit& limit, Sear
     }
 }
 
+// A worker's best candidate; each one found lowers the shared limit.
+struct BestSink {
+    const GridBox& grid;
+    SharedLimit& limit;
+    Candidate& best;
+    void Found(int i, int j, int p, double sum) {
+        best.Offer((int64_t(i - grid.lo[0]) * grid.Count(1) + (j - grid.lo[1])) * grid.Count(2) +
+                       (p - grid.lo[2]),
+                   sum);
+        limit.Lower(sum);
+    }
+};
+
+// The lane kernels and the tiles of a grid.
+template <class Model>
+struct Tiling {
+    explicit Tiling(const GridBox& g) : grid(g) {
+        for (int a = 0; a < 3; ++a) tiles[a] = (g.Count(a) + Model::kTile[a] - 1) / Model::kTile[a];
+    }
+    int64_t Count() const { return int64_t(tiles[0]) * tiles[1] * tiles[2]; }
+    int64_t PerI() const { return int64_t(tiles[1]) * tiles[2]; }
+    GridBox Tile(int64_t tile) const {
+        const int64_t at[3] = {tile / PerI(), tile / tiles[2] % tiles[1], tile % tiles[2]};
+        GridBox box;
+        for (int a = 0; a < 3; ++a) {
+            box.lo[a] = grid.lo[a] + static_cast<int>(at[a]) * Model::kTile[a];
+            box.hi[a] = std::min(grid.hi[a], box.lo[a] + Model::kTile[a] - 1);
+        }
+        return box;
+    }
+    const GridBox& grid;
+    int tiles[3];
+};
+
+// The mean observed value, which decides the side of a block to halve.
+double Typical(const SearchSeries& d) {
+    double typical = 0;
+    for (int k = 1; k <= d.n; ++k) typical += d.meas[k];
+    return d.n > 0 ? typical / d.n : 1;
+}
+
 }  // namespace
 
 template <class Model>
@@ -356,28 +389,20 @@ SearchWinner SearchFast(const SearchSeries& d, const GridBox& grid, RunProgress&
     SearchWork seedWork;
     SeedLimit<Model>(d, grid, limit, seedWork, threads);
 
-    double typical = 0;
-    for (int k = 1; k <= d.n; ++k) typical += d.meas[k];
-    typical = d.n > 0 ? typical / d.n : 1;
+    const double typical = Typical(d);
     const typename Model::Rows rows(d);
     const LaneKernels<Model> kernels = ChooseLaneKernels<Model>(vectors);
 
-    int tiles[3];
-    for (int a = 0; a < 3; ++a) tiles[a] = (grid.Count(a) + Model::kTile[a] - 1) / Model::kTile[a];
-    const int64_t tilesPerI = int64_t(tiles[1]) * tiles[2];
+    const Tiling<Model> tiling(grid);
+    const int64_t tilesPerI = tiling.PerI();
     const int workers = SearchThreadCount(threads);
     std::vector<Candidate> best(workers);
     std::vector<SearchWork> spent(workers);
 
     auto work = [&](int64_t tile, int worker) {
-        const int64_t at[3] = {tile / tilesPerI, tile / tiles[2] % tiles[1], tile % tiles[2]};
-        GridBox box;
-        for (int a = 0; a < 3; ++a) {
-            box.lo[a] = grid.lo[a] + static_cast<int>(at[a]) * Model::kTile[a];
-            box.hi[a] = std::min(grid.hi[a], box.lo[a] + Model::kTile[a] - 1);
-        }
-        TileSearch<Model>(d, rows, grid, limit, best[worker], spent[worker], typical, kernels)
-            .Search(box);
+        BestSink sink{grid, limit, best[worker]};
+        TileSearch<Model, BestSink>(d, rows, limit, sink, spent[worker], typical, kernels)
+            .Search(tiling.Tile(tile));
     };
 
     // Progress lines in loop order: a line is due once every tile row up to
@@ -392,7 +417,7 @@ SearchWinner SearchFast(const SearchSeries& d, const GridBox& grid, RunProgress&
             progress.AddProgressLine(m.line);
         }
     };
-    if (!RunTiles(int64_t(tiles[0]) * tilesPerI, threads, work, done,
+    if (!RunTiles(tiling.Count(), threads, work, done,
                   [&progress] { return progress.StopRequested(); })) {
         winner.stopped = true;
         return winner;
@@ -430,22 +455,41 @@ SearchWinner SearchHeadFast(const HeadSearchData& data, const HeadGrid& grid, Ru
                                        vectors);
 }
 
-// The shared limit drops what lies at or above its value; one step up keeps
-// a point whose sum equals `limit`.
-bool DischargeBlockAbove(const SearchSeries& d, const std::vector<double>& invDelta, int i0, int i1,
-                         int j0, int j1, double limit, double& reached) {
-    const SharedLimit above(std::nextafter(limit, HUGE_VAL));
-    const DischargeSearchModel::Rows rows(d, invDelta);
-    return BlockBoundExceeds<DischargeSearchModel>(d, rows, {{i0, j0, 0}, {i1, j1, 0}}, above,
-                                                   reached);
+template <class Model>
+bool EnumerateFast(const SearchSeries& d, const GridBox& grid, double limit, int threads,
+                   const std::function<void(int, int, int, int)>& inside,
+                   const std::function<bool()>& stop) {
+    for (int a = 0; a < 3; ++a) {
+        if (grid.Count(a) <= 0) return true;
+    }
+    // The shared limit drops what lies at or above its value; one step up
+    // keeps a point whose sum equals `limit`. It never moves.
+    SharedLimit fixed(std::nextafter(limit, HUGE_VAL));
+    const typename Model::Rows rows(d);
+    const LaneKernels<Model> kernels = ChooseLaneKernels<Model>(VectorLevel::Best);
+    const double typical = Typical(d);
+    const Tiling<Model> tiling(grid);
+    struct InsideSink {
+        const std::function<void(int, int, int, int)>& inside;
+        int worker;
+        void Found(int i, int j, int p, double) { inside(worker, i, j, p); }
+    };
+    std::vector<SearchWork> spent(SearchThreadCount(threads));
+    return RunTiles(
+        tiling.Count(), threads,
+        [&](int64_t tile, int worker) {
+            InsideSink sink{inside, worker};
+            TileSearch<Model, InsideSink>(d, rows, fixed, sink, spent[worker], typical, kernels)
+                .Search(tiling.Tile(tile));
+        },
+        [](int64_t) {}, stop);
 }
 
-bool HeadBlockAbove(const SearchSeries& d, int i0, int i1, int j0, int j1, int p0, int p1,
-                    double limit, double& reached) {
-    const SharedLimit above(std::nextafter(limit, HUGE_VAL));
-    const HeadSearchModel::Rows rows(d);
-    return BlockBoundExceeds<HeadSearchModel>(d, rows, {{i0, j0, p0}, {i1, j1, p1}}, above,
-                                              reached);
-}
+template bool EnumerateFast<DischargeSearchModel>(const SearchSeries&, const GridBox&, double, int,
+                                                  const std::function<void(int, int, int, int)>&,
+                                                  const std::function<bool()>&);
+template bool EnumerateFast<HeadSearchModel>(const SearchSeries&, const GridBox&, double, int,
+                                             const std::function<void(int, int, int, int)>&,
+                                             const std::function<bool()>&);
 
 }  // namespace tervala

@@ -8,6 +8,8 @@
 // every point of a block of the grid; everything else is here.
 #pragma once
 
+#include <functional>
+
 #include "engine/lane_bounds.h"
 #include "engine/reservoir_step.h"
 #include "engine/search_grid.h"
@@ -55,5 +57,15 @@ bool BlockBoundExceeds(const SearchSeries& d, const typename Model::Rows& rows, 
 template <class Model>
 SearchWinner SearchFast(const SearchSeries& d, const GridBox& grid, RunProgress& progress,
                         int threads, VectorLevel vectors = VectorLevel::Best);
+
+// Every grid point of `grid` whose sum (the plain loop's, bit for bit) is at
+// most `limit`, each handed once to inside(worker, i, j, p), with worker
+// below SearchThreadCount(threads): the same tiles, bounds and kernels as
+// SearchFast at a limit that never moves. False when stop() answered true
+// between tiles (the points found until then were handed on).
+template <class Model>
+bool EnumerateFast(const SearchSeries& d, const GridBox& grid, double limit, int threads,
+                   const std::function<void(int, int, int, int)>& inside,
+                   const std::function<bool()>& stop);
 
 }  // namespace tervala
