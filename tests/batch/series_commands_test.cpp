@@ -220,8 +220,8 @@ TEST(SeriesCommands, TenFieldsRunTogetherAndEachReportExports) {
     // The picture names the best point with the report's four decimals of A and C.
     const std::string fit = Lines(discharge)[11];  // "A = 0.0123  C = -0.0045"
     const size_t c = fit.find("C =");
-    const std::string best = fit.substr(0, fit.find_last_not_of(' ', c - 1) + 1) + ", C = " +
-                             fit.substr(fit.find_first_not_of(' ', c + 3));
+    const std::string best = fit.substr(0, fit.find_last_not_of(' ', c - 1) + 1) +
+                             ", C = " + fit.substr(fit.find_first_not_of(' ', c + 3));
     EXPECT_NE(ReadBytes(dir.File("d.svg")).find("the best grid point, " + best), std::string::npos)
         << best;
     const std::pair<Texts, const char*> refusals[] = {
