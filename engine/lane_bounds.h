@@ -335,11 +335,9 @@ void BoundPointsTwice(const double* meas, int n, double first, const typename Mo
 template <class Model, class VD, class VF, LaneKind Kind>
 void BoundEither(const double* meas, int n, double first, const typename Model::Rows& rows,
                  LaneBatch<Model>& batch, const SharedLimit& limit) {
-    if constexpr (!Model::kNarrowLanes) {
-        BoundLanes<Model, VD, Kind>(meas, n, first, rows, batch, limit);
-    } else if (Kind == LaneKind::Affine) {
-        // First-order forms stay on doubles: on floats the fast exponential's
-        // error and the roundings would take most of what they gain.
+    // First-order forms stay on doubles: on floats the fast exponential's
+    // error and the roundings would take most of what they gain.
+    if constexpr (!Model::kNarrowLanes || Kind == LaneKind::Affine) {
         BoundLanes<Model, VD, Kind>(meas, n, first, rows, batch, limit);
     } else if (rows.narrow && Kind == LaneKind::Points) {
         BoundPointsTwice<Model, VF, VD>(meas, n, first, rows, batch, limit);
