@@ -47,13 +47,10 @@ struct Tally {
 };
 
 // The search sums of `points`, four at a time (the four recursions are
-// independent, so the processor overlaps their exponentials): done(point,
-// sum) for every point (its index in `points`) whose sum is at most `limit`;
-// the others are given up
-// as soon as their partial sum exceeds it.
-template <class Model, class Done>
-void SumFourAtATime(const SearchSeries& d, const std::vector<GridIndex>& points, double limit,
-                    Done done) {
+// independent, so the processor overlaps their exponentials).
+template <class Model>
+std::vector<double> SumFourAtATime(const SearchSeries& d, const std::vector<GridIndex>& points) {
+    std::vector<double> sums(points.size());
     constexpr int kLanes = 4;
     struct Lane {
         typename Model::Point c;
@@ -74,18 +71,18 @@ void SumFourAtATime(const SearchSeries& d, const std::vector<GridIndex>& points,
     while (active > 0) {
         for (Lane& lane : lanes) {
             if (!lane.active) continue;
-            if (lane.k > d.n) {
-                done(lane.point, lane.ssq);
-            } else {
+            if (lane.k <= d.n) {
                 lane.v = Model::Next(lane.c, lane.v, d.delta[lane.k], d.rech[lane.k]);
                 lane.ssq += SearchTerm(d.meas[lane.k], lane.v, Model::kCap, Model::kCapped);
                 ++lane.k;
-                if (!(lane.ssq > limit)) continue;
+                continue;
             }
+            sums[lane.point] = lane.ssq;
             refill(lane);
             if (!lane.active) --active;
         }
     }
+    return sums;
 }
 
 // Every grid point of `grid` inside the region, found with the fast
@@ -123,14 +120,8 @@ GridRegion Enumerate(const SearchSeries& d, const GridBox& grid, double limit, i
 
 std::vector<double> PointSums(AnalysisKind kind, const SearchSeries& d,
                               const std::vector<GridIndex>& points) {
-    std::vector<double> sums(points.size());
-    auto keep = [&sums](size_t point, double sum) { sums[point] = sum; };
-    if (kind == AnalysisKind::Discharge) {
-        SumFourAtATime<DischargeSearchModel>(d, points, kNoLimit, keep);
-    } else {
-        SumFourAtATime<HeadSearchModel>(d, points, kNoLimit, keep);
-    }
-    return sums;
+    return kind == AnalysisKind::Discharge ? SumFourAtATime<DischargeSearchModel>(d, points)
+                                           : SumFourAtATime<HeadSearchModel>(d, points);
 }
 
 GridRegion DischargeRegion(const SearchSeries& d, const DischargeGrid& grid, double limit,

@@ -12,7 +12,6 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <limits>
 #include <optional>
 #include <vector>
 
@@ -64,7 +63,5 @@ using GridIndex = std::array<int, 3>;
 // The search sums of `points`, in the plain loop's arithmetic.
 std::vector<double> PointSums(AnalysisKind kind, const SearchSeries& d,
                               const std::vector<GridIndex>& points);
-
-inline constexpr double kNoLimit = std::numeric_limits<double>::infinity();
 
 }  // namespace tervala
